@@ -1,0 +1,62 @@
+#!/bin/sh
+# Installs the Debian 12 packages needed to build, run and test the program.
+# Run as root, or as a user who may use sudo. Quick when everything is there.
+set -eu
+
+PACKAGES="
+build-essential
+cmake
+ninja-build
+pkg-config
+qt6-base-dev
+qt6-base-dev-tools
+qt6-svg-dev
+qt6-multimedia-dev
+qt6-qpa-plugins
+libgl-dev
+fonts-liberation
+fontconfig
+locales
+xvfb
+xauth
+xclip
+xdotool
+x11-apps
+imagemagick
+libbenchmark-dev
+libgtest-dev
+googletest
+pulseaudio
+pulseaudio-utils
+"
+
+if [ "$(id -u)" -eq 0 ]; then
+    SUDO=""
+else
+    SUDO="sudo"
+fi
+
+missing=""
+for p in $PACKAGES; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing="$missing $p"
+    fi
+done
+
+if [ -n "$missing" ]; then
+    echo "Installing:$missing"
+    $SUDO apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends $missing
+fi
+
+# The number routines are tested under a French numeric locale, whose
+# decimal separator is a comma.
+if ! locale -a 2>/dev/null | grep -qi '^fr_FR\.utf-\?8$'; then
+    echo "Generating the fr_FR.UTF-8 locale"
+    if [ -f /etc/locale.gen ] && grep -q '^# *fr_FR.UTF-8 UTF-8' /etc/locale.gen; then
+        $SUDO sed -i 's/^# *fr_FR.UTF-8 UTF-8/fr_FR.UTF-8 UTF-8/' /etc/locale.gen
+    elif ! grep -q '^fr_FR.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null; then
+        echo 'fr_FR.UTF-8 UTF-8' | $SUDO tee -a /etc/locale.gen >/dev/null
+    fi
+    $SUDO locale-gen >/dev/null
+fi

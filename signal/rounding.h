@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+
+// Real-to-integer conversions of the program. Every real that becomes a
+// slider position, a read-out, a pixel, a point count or a factor goes
+// through Round: nearest integer, halves to the even neighbour
+// (2.5 -> 2, 3.5 -> 4, -2.5 -> -2).
+
+// x rounded to the nearest integer, ties to even, still as a real.
+// NaN stays NaN, infinities stay infinite.
+long double RoundHalfEven(long double x);
+
+// Round(x) as a 32-bit integer. Values beyond the int32 range saturate to
+// its ends; NaN gives 0.
+std::int32_t Round(long double x);
+
+// Round(x) saturated to [-limit, limit]; NaN gives 0.
+std::int64_t RoundSaturated(long double x, std::int64_t limit);
+
+// x as a double, saturated to the finite range [-DBL_MAX, DBL_MAX];
+// NaN gives 0. Used wherever a product of user-typed values may exceed
+// the range of a double.
+inline double SaturateToDouble(long double x)
+{
+    constexpr long double Max = 1.79769313486231570815e+308L; // DBL_MAX
+    if (x > Max)
+        return static_cast<double>(Max);
+    if (x < -Max)
+        return static_cast<double>(-Max);
+    return x == x ? static_cast<double>(x) : 0.0; // NaN gives 0
+}
