@@ -1,0 +1,30 @@
+#!/bin/sh
+# Installs what is needed, builds everything and runs the whole test suite
+# three times: the optimised build, the core alone without Qt, and a build
+# with AddressSanitizer and UndefinedBehaviorSanitizer.
+set -eu
+cd "$(dirname "$0")/.."
+
+sh scripts/install-deps.sh
+
+export QT_QPA_PLATFORM=offscreen
+JOBS=$(nproc)
+
+echo "== Build and tests =="
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j "$JOBS"
+ctest --test-dir build --output-on-failure -j "$JOBS"
+
+echo "== The core alone, without Qt =="
+cmake -S . -B build-core -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWITH_QT=OFF -DWITH_BENCH=OFF
+cmake --build build-core -j "$JOBS"
+ctest --test-dir build-core --output-on-failure -j "$JOBS"
+
+echo "== Sanitizers =="
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
+    -DWITH_SANITIZERS=ON -DWITH_BENCH=OFF
+cmake --build build-asan -j "$JOBS"
+ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" \
+LSAN_OPTIONS="suppressions=$(pwd)/tests/lsan.supp:print_suppressions=0" \
+UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
+    ctest --test-dir build-asan --output-on-failure -j "$JOBS"
