@@ -1,0 +1,138 @@
+#include "tvrcheckled.h"
+
+#include "vrlook.h"
+
+#include <QEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+TVrCheckLed::TVrCheckLed(QWidget* parent) : TVrCheckLed(QString(), parent)
+{
+}
+
+TVrCheckLed::TVrCheckLed(const QString& caption, QWidget* parent) : QWidget(parent), m_caption(caption)
+{
+    setFont(VrLook::font(11));
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void TVrCheckLed::setChecked(bool checked)
+{
+    if (checked == m_checked)
+        return;
+    m_checked = checked;
+    update();
+    if (m_checked && m_style == csRadioButton && parentWidget()) {
+        const auto siblings = parentWidget()->findChildren<TVrCheckLed*>(Qt::FindDirectChildrenOnly);
+        for (TVrCheckLed* other : siblings)
+            if (other != this && other->m_style == csRadioButton)
+                other->setChecked(false);
+    }
+    emit OnChange(this);
+}
+
+void TVrCheckLed::setCheckStyle(TVrCheckStyle style)
+{
+    if (style == m_style)
+        return;
+    m_style = style;
+    update();
+}
+
+void TVrCheckLed::setCaption(const QString& caption)
+{
+    if (caption == m_caption)
+        return;
+    m_caption = caption;
+    updateGeometry();
+    update();
+}
+
+void TVrCheckLed::setLedColor(const QColor& color)
+{
+    if (color == m_ledColor)
+        return;
+    m_ledColor = color;
+    update();
+}
+
+void TVrCheckLed::setTextColor(const QColor& color)
+{
+    if (color == m_textColor)
+        return;
+    m_textColor = color;
+    update();
+}
+
+int TVrCheckLed::ledSide() const
+{
+    return std::max(7, QFontMetrics(font()).height() - 1);
+}
+
+QSize TVrCheckLed::sizeHint() const
+{
+    const QFontMetrics fm(font());
+    const int side = ledSide();
+    const int text = m_caption.isEmpty() ? 0 : 5 + fm.horizontalAdvance(m_caption);
+    return QSize(side + 2 + text, std::max(side + 2, fm.height() + 2));
+}
+
+QSize TVrCheckLed::minimumSizeHint() const
+{
+    const int side = ledSide();
+    return QSize(side + 2, side + 2);
+}
+
+void TVrCheckLed::mousePressEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::LeftButton)
+        m_pressed = true;
+    else
+        e->ignore();
+}
+
+void TVrCheckLed::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (e->button() != Qt::LeftButton || !m_pressed) {
+        e->ignore();
+        return;
+    }
+    m_pressed = false;
+    if (rect().contains(e->position().toPoint()))
+        setChecked(!m_checked);
+}
+
+void TVrCheckLed::changeEvent(QEvent* e)
+{
+    if (e->type() == QEvent::FontChange || e->type() == QEvent::EnabledChange) {
+        updateGeometry();
+        update();
+    }
+    QWidget::changeEvent(e);
+}
+
+void TVrCheckLed::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    paint(p, rect());
+}
+
+void TVrCheckLed::paint(QPainter& p, const QRect& r) const
+{
+    const int side = std::min(ledSide(), r.height() - 2);
+    if (side < 3)
+        return;
+    const QRectF lamp(r.left() + 1, r.top() + (r.height() - side) / 2, side, side);
+    const bool round = m_style == csRadioButton;
+    VrLook::led(p, round ? lamp : lamp.adjusted(0, side * 0.12, 0, -side * 0.12), m_ledColor, m_checked, round);
+    if (m_caption.isEmpty())
+        return;
+    p.save();
+    p.setFont(font());
+    p.setPen(isEnabled() ? m_textColor : VrLook::Disabled);
+    const QRect text(int(lamp.right()) + 5, r.top(), r.right() - int(lamp.right()) - 4, r.height());
+    p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, m_caption);
+    p.restore();
+}

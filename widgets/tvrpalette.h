@@ -1,0 +1,15 @@
+#pragma once
+
+#include "vrlook.h"
+
+#include <QColor>
+
+// Segment colours of a seven-segment read-out: Low for unlit segments
+// (kept faintly visible), High for lit ones.
+struct TVrPalette
+{
+    QColor Low = VrLook::SegmentLow;
+    QColor High = VrLook::SegmentHigh;
+
+    friend bool operator==(const TVrPalette&, const TVrPalette&) = default;
+};

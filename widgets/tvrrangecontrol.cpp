@@ -1,0 +1,95 @@
+#include "tvrrangecontrol.h"
+
+#include "vrlook.h"
+
+#include <algorithm>
+#include <cmath>
+
+TVrRangeControl::TVrRangeControl(int min, int max, int value, QWidget* parent)
+    : QWidget(parent), m_min(std::min(min, max)), m_max(std::max(min, max)),
+      m_value(std::clamp(value, m_min, m_max))
+{
+}
+
+void TVrRangeControl::setRangeValue(qint64 v)
+{
+    if (m_min <= m_max)
+        v = std::clamp<qint64>(v, m_min, m_max);
+    const int nv = int(std::clamp<qint64>(v, INT_MIN, INT_MAX));
+    if (nv == m_value)
+        return;
+    m_value = nv;
+    update();
+    notifyChange();
+}
+
+bool TVrRangeControl::setRangeMin(int min)
+{
+    return applyRange(min, m_max, Bound::Min);
+}
+
+bool TVrRangeControl::setRangeMax(int max)
+{
+    return applyRange(m_min, max, Bound::Max);
+}
+
+bool TVrRangeControl::setRange(int min, int max)
+{
+    return applyRange(min, max, Bound::Both);
+}
+
+bool TVrRangeControl::applyRange(qint64 min, qint64 max, Bound changed)
+{
+    if (min > max && !m_loading) {
+        if (refuseCrossedRange())
+            return false;
+        if (changed == Bound::Min)
+            max = min;
+        else
+            min = max;
+    }
+    if (min != m_min || max != m_max) {
+        m_min = int(min);
+        m_max = int(max);
+        update();
+    }
+    if (!m_loading)
+        setRangeValue(m_value);
+    return true;
+}
+
+void TVrRangeControl::beginLoading()
+{
+    m_loading = true;
+}
+
+void TVrRangeControl::endLoading()
+{
+    if (!m_loading)
+        return;
+    m_loading = false;
+    if (m_min > m_max) {
+        // Still crossed once loaded: a kind that refuses it reports it; either
+        // way the range settles on the maximum alone.
+        refuseCrossedRange();
+        m_min = m_max;
+        update();
+    }
+    setRangeValue(m_value);
+}
+
+double TVrRangeControl::fraction() const
+{
+    if (m_max <= m_min)
+        return 0.0;
+    return std::clamp((double(m_value) - m_min) / (double(m_max) - m_min), 0.0, 1.0);
+}
+
+qint64 TVrRangeControl::valueAtFraction(double f) const
+{
+    if (!std::isfinite(f))
+        f = 0.0;
+    f = std::clamp(f, 0.0, 1.0);
+    const double span = double(m_max) - double(m_min);
+    return m_min + qint64(VrLook::roundHalfEven(f * span));
+}

@@ -1,0 +1,246 @@
+#include "tvrslider.h"
+
+#include "vrlook.h"
+
+#include <QCursor>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+constexpr qreal ThumbLength = 14;  // along the travel
+constexpr qreal ThumbWidth = 27;   // across it
+constexpr qreal EndMargin = 3;
+
+bool plainKey(const QKeyEvent* e)
+{
+    return (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+}  // namespace
+
+TVrSlider::TVrSlider(QWidget* parent) : TVrRangeControl(0, 100, 0, parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void TVrSlider::setOptions(TVrSliderOptions options)
+{
+    if (options == m_options)
+        return;
+    m_options = options;
+    if (m_options & soHandPoint)
+        setCursor(Qt::PointingHandCursor);
+    else
+        unsetCursor();
+    update();
+}
+
+void TVrSlider::setOrientation(Qt::Orientation orientation)
+{
+    if (orientation == m_orientation)
+        return;
+    m_orientation = orientation;
+    updateGeometry();
+    update();
+}
+
+QSize TVrSlider::sizeHint() const
+{
+    return m_orientation == Qt::Vertical ? QSize(33, 185) : QSize(185, 33);
+}
+
+QSize TVrSlider::minimumSizeHint() const
+{
+    return m_orientation == Qt::Vertical ? QSize(21, 40) : QSize(40, 21);
+}
+
+qreal TVrSlider::travelStart() const
+{
+    return ThumbLength / 2 + EndMargin;
+}
+
+qreal TVrSlider::travelLength() const
+{
+    const qreal len = m_orientation == Qt::Vertical ? height() : width();
+    return std::max<qreal>(1, len - 2 * travelStart());
+}
+
+qreal TVrSlider::along(QPointF pt) const
+{
+    return m_orientation == Qt::Vertical ? height() - pt.y() : pt.x();
+}
+
+QRectF TVrSlider::thumbRect() const
+{
+    const qreal c = travelStart() + fraction() * travelLength();
+    if (m_orientation == Qt::Vertical) {
+        const qreal w = std::min<qreal>(ThumbWidth, width() - 2);
+        return QRectF((width() - w) / 2, height() - c - ThumbLength / 2, w, ThumbLength);
+    }
+    const qreal h = std::min<qreal>(ThumbWidth, height() - 2);
+    return QRectF(c - ThumbLength / 2, (height() - h) / 2, ThumbLength, h);
+}
+
+void TVrSlider::dragTo(QPointF pt)
+{
+    const qreal centre = along(pt) - m_grabOffset;
+    setRangeValue(valueAtFraction((centre - travelStart()) / travelLength()));
+}
+
+void TVrSlider::mousePressEvent(QMouseEvent* e)
+{
+    if (e->button() != Qt::LeftButton) {
+        e->ignore();
+        return;
+    }
+    const QRectF thumb = thumbRect();
+    const qreal thumbCentre = along(thumb.center());
+    if (thumb.contains(e->position())) {
+        m_dragging = true;
+        m_grabOffset = along(e->position()) - thumbCentre;
+    } else if (m_options & soActiveClick) {
+        m_dragging = true;
+        m_grabOffset = 0;
+        dragTo(e->position());
+    }
+}
+
+void TVrSlider::mouseMoveEvent(QMouseEvent* e)
+{
+    if (!m_dragging)
+        return;
+    QPointF pt = e->position();
+    if ((m_options & soMouseClip) && !rect().contains(pt.toPoint())) {
+        pt.setX(std::clamp<qreal>(pt.x(), 0, width() - 1));
+        pt.setY(std::clamp<qreal>(pt.y(), 0, height() - 1));
+        QCursor::setPos(mapToGlobal(pt.toPoint()));
+    }
+    dragTo(pt);
+}
+
+void TVrSlider::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::LeftButton && m_dragging) {
+        dragTo(e->position());
+        m_dragging = false;
+    }
+}
+
+void TVrSlider::wheelEvent(QWheelEvent* e)
+{
+    m_wheelAccumulator += e->angleDelta().y() + e->angleDelta().x();
+    const int steps = m_wheelAccumulator / 120;
+    m_wheelAccumulator -= steps * 120;
+    if (steps != 0)
+        setRangeValue(qint64(Position()) + steps);
+    e->accept();
+}
+
+void TVrSlider::keyPressEvent(QKeyEvent* e)
+{
+    if (!plainKey(e)) {
+        e->ignore();
+        return;
+    }
+    const bool vertical = m_orientation == Qt::Vertical;
+    switch (e->key()) {
+    case Qt::Key_Home: setRangeValue(MinValue()); break;
+    case Qt::Key_End: setRangeValue(MaxValue()); break;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+    case Qt::Key_Left: {
+        const bool upKey = e->key() == Qt::Key_Up || e->key() == Qt::Key_Down;
+        if (upKey != vertical) {
+            e->ignore();
+            return;
+        }
+        const bool add = e->key() == Qt::Key_Up || e->key() == Qt::Key_Right;
+        setRangeValue(qint64(Position()) + (add ? qint64(KeyIncrement) : -qint64(KeyIncrement)));
+        break;
+    }
+    default: e->ignore(); return;
+    }
+}
+
+void TVrSlider::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    paint(p, rect());
+}
+
+void TVrSlider::paint(QPainter& p, const QRect& r) const
+{
+    const bool vertical = m_orientation == Qt::Vertical;
+    const qreal len = vertical ? r.height() : r.width();
+    const qreal across = vertical ? r.width() : r.height();
+    const qreal start = travelStart();
+    const qreal travel = std::max<qreal>(1, len - 2 * start);
+
+    p.save();
+    p.translate(r.topLeft());
+    // Work in a frame where x runs along the travel (toward MaxValue) and y across it.
+    if (vertical) {
+        p.translate(0, r.height());
+        p.rotate(-90);
+    }
+
+    // Graduation: eleven marks on both sides of the groove, longer at the ends and the middle.
+    p.setRenderHint(QPainter::Antialiasing, false);
+    const qreal mid = std::floor(across / 2);
+    p.setPen(QPen(VrLook::Ink, 1));
+    for (int i = 0; i <= 10; ++i) {
+        const qreal x = std::round(start + travel * i / 10.0) + 0.5;
+        const qreal reach = (i % 5 == 0) ? across / 2 - 2 : across / 2 - 6;
+        const qreal inner = 5;
+        if (reach <= inner)
+            continue;
+        p.drawLine(QPointF(x, mid - reach), QPointF(x, mid - inner));
+        p.drawLine(QPointF(x, mid + inner), QPointF(x, mid + reach));
+    }
+
+    // Groove.
+    const QRectF groove(start - 2, mid - 2, travel + 4, 5);
+    VrLook::sunkenWell(p, groove, VrLook::Groove);
+
+    // Thumb: a fader cap with ridges and a centre line.
+    const qreal c = start + fraction() * travel;
+    const qreal tw = std::min<qreal>(ThumbWidth, across - 2);
+    const QRectF thumb(std::round(c - ThumbLength / 2), std::round((across - tw) / 2), ThumbLength, std::round(tw));
+    p.setRenderHint(QPainter::Antialiasing, true);
+    if (m_options & soThumbOpaque) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0, 0, 0, 60));
+        p.drawRoundedRect(thumb.translated(1.5, 1.5), 2, 2);
+    }
+    QLinearGradient g(thumb.topLeft(), thumb.topRight());
+    QColor light = VrLook::Highlight, dark = VrLook::Shadow, face = VrLook::Face;
+    if (!(m_options & soThumbOpaque)) {
+        light.setAlpha(150);
+        dark.setAlpha(150);
+        face.setAlpha(150);
+    }
+    g.setColorAt(0, light);
+    g.setColorAt(0.45, face);
+    g.setColorAt(1, dark);
+    p.setBrush(g);
+    p.setPen(QPen(VrLook::DarkShadow, 1));
+    p.drawRoundedRect(VrLook::crisp(thumb), 2, 2);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    const qreal cx = thumb.left() + std::floor(ThumbLength / 2);
+    for (int k : {-4, -2, 2, 4}) {
+        p.setPen(QPen(k < 0 ? VrLook::Shadow : VrLook::Highlight, 1));
+        p.drawLine(QPointF(cx + k + 0.5, thumb.top() + 3), QPointF(cx + k + 0.5, thumb.bottom() - 3));
+    }
+    p.setPen(QPen(VrLook::Ink, 1));
+    p.drawLine(QPointF(cx + 0.5, thumb.top() + 2), QPointF(cx + 0.5, thumb.bottom() - 2));
+
+    if (hasFocus())
+        VrLook::focusMark(p, QRectF(0, 0, len, across));
+    p.restore();
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "tvrrangecontrol.h"
+
+// A track bar: a pointed thumb on a groove with a tick every Frequency
+// positions. Horizontal by default (MaxValue at the right); vertical puts
+// MaxValue at the top.
+// Mouse: the left button drags the thumb, a click on the track brings it to
+// the click; the mouse wheel steps by one.
+// Keyboard (no modifier): Home = MaxValue, End = MinValue; the arrows along
+// the bar step by Frequency, Right and Up adding, Left and Down subtracting.
+class TVrTrackBar : public TVrRangeControl
+{
+    Q_OBJECT
+
+public:
+    explicit TVrTrackBar(QWidget* parent = nullptr);
+
+    int Position() const { return rangeValue(); }
+    void setPosition(int position) { setRangeValue(position); }
+    int MinValue() const { return rangeMin(); }
+    bool setMinValue(int v) { return setRangeMin(v); }
+    int MaxValue() const { return rangeMax(); }
+    bool setMaxValue(int v) { return setRangeMax(v); }
+
+    Qt::Orientation Orientation() const { return m_orientation; }
+    void setOrientation(Qt::Orientation orientation);
+
+    // Tick spacing in positions, also the arrow-key step.
+    int Frequency() const { return m_frequency; }
+    void setFrequency(int frequency);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+    void paint(QPainter& p, const QRect& r) const;
+
+signals:
+    void OnChange(TVrTrackBar* sender);
+
+protected:
+    void notifyChange() override { emit OnChange(this); }
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    qreal along(QPointF pt) const;
+    qreal travelLength() const;
+    qreal thumbCentre() const;
+    void dragTo(QPointF pt);
+
+    Qt::Orientation m_orientation = Qt::Horizontal;
+    int m_frequency = 10;
+    bool m_dragging = false;
+    qreal m_grabOffset = 0;
+    int m_wheelAccumulator = 0;
+};

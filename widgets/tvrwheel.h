@@ -1,0 +1,58 @@
+#pragma once
+
+#include "tvrrangecontrol.h"
+
+// A rotary knob over a dial. The position follows the handle's angle over one
+// full turn: MinValue with the pointer straight up, rising clockwise to
+// MaxValue one turn later, so turning past either end jumps to the other end.
+// Mouse: dragging turns the handle by the angle the pointer sweeps round the
+// centre; the mouse wheel steps by one position, also across the ends.
+// A range whose bounds cross is refused (outside loading) with
+// "Value out of range." through OnError.
+class TVrWheel : public TVrRangeControl
+{
+    Q_OBJECT
+
+public:
+    explicit TVrWheel(QWidget* parent = nullptr);
+
+    int Position() const { return rangeValue(); }
+    void setPosition(int position) { setRangeValue(position); }
+    int MinValue() const { return rangeMin(); }
+    bool setMinValue(int v) { return setRangeMin(v); }
+    int MaxValue() const { return rangeMax(); }
+    bool setMaxValue(int v) { return setRangeMax(v); }
+
+    // The handle's angle in degrees, clockwise from straight up, in [0, 360).
+    double handleAngle() const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+    void paint(QPainter& p, const QRect& r) const;
+
+    static QString rangeErrorText();
+
+signals:
+    void OnChange(TVrWheel* sender);
+    void OnError(TVrWheel* sender, const QString& message);
+
+protected:
+    void notifyChange() override { emit OnChange(this); }
+    bool refuseCrossedRange() override;
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
+
+private:
+    // Angle of pt round the centre, clockwise from up, or a negative value at the centre.
+    double pointerAngle(QPointF pt) const;
+    void turnTo(double angle);
+
+    bool m_dragging = false;
+    double m_dragAngle = 0;     // handle angle being dragged, unwrapped
+    double m_lastPointer = 0;   // pointer angle at the previous move
+    int m_wheelAccumulator = 0;
+};
