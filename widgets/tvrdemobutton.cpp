@@ -11,7 +11,7 @@ TVrDemoButton::TVrDemoButton(QWidget* parent) : TVrDemoButton(QString(), parent)
 }
 
 TVrDemoButton::TVrDemoButton(const QString& caption, QWidget* parent)
-    : TVrButtonBase(caption, parent), m_fontLeave(VrLook::font(12)), m_fontEnter(VrLook::font(12, true)),
+    : TVrButtonBase(caption, parent), m_fontLeave(VrLook::font(12)), m_fontEnter(VrLook::font(12)),
       m_colorLeave(VrLook::Ink), m_colorEnter(QColor(0x00, 0x38, 0xB0))
 {
 }
