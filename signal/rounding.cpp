@@ -22,7 +22,7 @@ std::int64_t RoundSaturated(long double x, std::int64_t limit)
         return limit;
     if (x <= -l)
         return -limit;
-    const std::int64_t r = std::llrint(x);
+    const std::int64_t r = NearestInt64(x);
     return r > limit ? limit : (r < -limit ? -limit : r);
 }
 
@@ -36,6 +36,6 @@ std::int32_t Round(long double x)
         return static_cast<std::int32_t>(hi);
     if (x <= lo)
         return static_cast<std::int32_t>(lo);
-    const std::int64_t r = std::llrint(x);
+    const std::int64_t r = NearestInt64(x);
     return static_cast<std::int32_t>(r > hi ? hi : (r < lo ? lo : r));
 }

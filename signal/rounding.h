@@ -1,11 +1,26 @@
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 
 // Real-to-integer conversions of the program. Every real that becomes a
 // slider position, a read-out, a pixel, a point count or a factor goes
 // through Round: nearest integer, halves to the even neighbour
 // (2.5 -> 2, 3.5 -> 4, -2.5 -> -2).
+
+// The hardware conversion in the current rounding mode, which the program
+// keeps at round-to-nearest (ties to even). x must lie well inside the
+// int64 range.
+inline std::int64_t NearestInt64(long double x)
+{
+#if defined(__x86_64__) || defined(__i386__)
+    std::int64_t r;
+    asm("fistpll %0" : "=m"(r) : "t"(x) : "st");
+    return r;
+#else
+    return std::llrint(x);
+#endif
+}
 
 // x rounded to the nearest integer, ties to even, still as a real.
 // NaN stays NaN, infinities stay infinite.

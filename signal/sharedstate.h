@@ -125,9 +125,15 @@ struct TimeGraphView {
     double PeriodsShown = 1.0; // periods the time axis is sized for, 0 < p < 10
 };
 
+// The spectrum scale, carried from one spectrum drawing to the next.
+struct SpectrumScale {
+    double SpectrumMax = 0.0; // per cent
+};
+
 struct SharedState {
     SignalState Signal;
     FilterState Filter;
     DisplaySettings Display;
     TimeGraphView View;
+    SpectrumScale Spectra;
 };

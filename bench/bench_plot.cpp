@@ -1,0 +1,82 @@
+// Drawing of the graphs on raster pictures, as one redraw does it.
+
+#include "filterresponse.h"
+#include "sampling.h"
+#include "spectrumdrawing.h"
+#include "timegraph.h"
+
+#include <QGuiApplication>
+#include <QImage>
+
+#include <benchmark/benchmark.h>
+
+#include <numbers>
+
+namespace {
+
+// Square wave through a band-pass: input, output, ideal waveform and three
+// harmonics shown.
+SharedState BusyState(int windowWidth)
+{
+    SharedState s;
+    const double amplitudes[] = {64, 0, 21, 0, 13, 0, 9, 0, 7, 0, 6, 0};
+    const int phases[] = {90, -90, -90, -90, 90, -90, -90, -90, 90, -90, -90, -90};
+    s.Signal.Preset = PresetKind::Square;
+    s.Signal.DutyCycle = 0.5;
+    s.Signal.MeanPercent = 50;
+    s.Signal.MeanValue = 0.5;
+    for (int k = 1; k <= 12; ++k) {
+        s.Signal.Harmonics.AmplitudePercent[k] = amplitudes[k - 1];
+        s.Signal.Harmonics.PhaseRad[k] = phases[k - 1] * std::numbers::pi / 180;
+    }
+    for (int k : {1, 3, 5})
+        s.Signal.Harmonics.Shown[k] = true;
+    s.Display.ShowIdealSignal = true;
+    s.Display.ShowInputSpectrum = true;
+    s.Display.ShowOutputSpectrum = true;
+    s.Display.ShowLineValues = true;
+    s.Filter.Kind = FilterKind::BandPass;
+    s.Filter.CutoffHz = 300;
+    s.Filter.Damping = 0.705;
+    ApplyFilter(s);
+    ResetTimeRange(s);
+    ComputeTimeGraphExtents(s);
+    s.View.PointCount = PointCountForWidth(windowWidth);
+    return s;
+}
+
+void BM_DrawTimeGraph(benchmark::State& st)
+{
+    const int w = static_cast<int>(st.range(0));
+    const int h = static_cast<int>(st.range(1));
+    const SharedState s = BusyState(w + 30);
+    QImage target;
+    for (auto _ : st) {
+        DrawTimeGraph(target, s, w, h);
+        benchmark::DoNotOptimize(target.constBits());
+    }
+}
+BENCHMARK(BM_DrawTimeGraph)->Args({493, 209})->Args({1890, 970})->Unit(benchmark::kMicrosecond);
+
+void BM_DrawSpectra(benchmark::State& st)
+{
+    SharedState s = BusyState(523);
+    QImage target;
+    for (auto _ : st) {
+        DrawSpectra(target, s, 515, 188);
+        benchmark::DoNotOptimize(target.constBits());
+    }
+}
+BENCHMARK(BM_DrawSpectra)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

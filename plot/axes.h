@@ -1,0 +1,55 @@
+#pragma once
+
+// Graduated axes and text, drawn with QPainter on a raster picture or on a
+// vector picture by the same code.
+
+#include "scale.h"
+#include "sharedstate.h"
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+class QPainter;
+
+// What tells one surface from the other.
+struct SurfaceStyle {
+    bool FillBackground = true; // the raster picture is filled, the vector copy never
+    QColor TextBackground;      // colour of the cells behind every text
+};
+
+// The raster picture: filled black or white as BlackBackground says, texts
+// on that colour.
+SurfaceStyle RasterStyle(const DisplaySettings& display);
+// The vector copy: no fill, texts on white.
+SurfaceStyle VectorStyle();
+
+QColor ToQColor(Colour c);
+
+// The label font: face FontName, FontSize points on a 96-dpi screen (so
+// 8 points are 11 pixels on either surface).
+QFont PlotFont(const param& p);
+// A font of the given face and size in points, sized in pixels as above.
+QFont PointFont(const QString& family, int points);
+
+// Writes text with its top-left corner at (x, y), on a cell of the surface's
+// text background, in the painter's current font.
+void WriteText(QPainter& painter, int x, int y, const QString& text, const QColor& colour,
+               const SurfaceStyle& style);
+
+// Ticks (GraduationLength pixels below the axis) or silver grid lines at
+// every graduation from xMin to xMax, every second one labelled with
+// FormatNumber below the axis ("0" at the origin whatever the rounding),
+// then the axis line along `row`.
+void DrawHorizontalScale(QPainter& painter, int row, const param& p, const PlotFrame& frame,
+                         const SurfaceStyle& style);
+
+// The mirror along `column`, walking down from yMax: ticks to the right of
+// the axis, labels right of it and centred on their graduation.
+void DrawVerticalScale(QPainter& painter, int column, const param& p, const PlotFrame& frame,
+                       const SurfaceStyle& style);
+
+// Both axes with their scales: they cross at world (0, 0) when
+// AxesAtOrigin, else one step inside the lower-left corner. Leaves the
+// painter's font set to PlotFont(p).
+void DrawAxes(QPainter& painter, const param& p, const PlotFrame& frame, const SurfaceStyle& style);

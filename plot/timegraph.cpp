@@ -1,0 +1,139 @@
+#include "timegraph.h"
+
+#include "pixelline.h"
+#include "sampling.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QPen>
+#include <QPoint>
+
+#include <vector>
+
+namespace {
+
+PlotFrame TimeFrame(const TimeGraphView& v, int w, int h)
+{
+    PlotFrame f;
+    f.xMin = v.TimeStart;
+    f.xMax = v.TimeEnd;
+    f.yMin = v.ValueMin;
+    f.yMax = v.ValueMax;
+    f.xStep = v.TimeStep;
+    f.yStep = v.ValueStep;
+    f.W = w;
+    f.H = h;
+    return f;
+}
+
+class CurvePainter {
+public:
+    // `pixels`, when given, is the raster picture the painter draws on: the
+    // curves are then written into it pixel by pixel.
+    CurvePainter(QPainter& painter, const TimeGraphView& view, const PlotFrame& frame, QImage* pixels)
+        : m_painter(painter), m_view(view), m_frame(frame), m_pixels(pixels)
+    {
+    }
+
+    template <typename Signal>
+    void Draw(Colour colour, const Signal& signal)
+    {
+        SampleCurve(m_view, m_frame, signal, m_points);
+        if (m_points.size() < 2)
+            return;
+        m_qpoints.clear();
+        if (m_pixels) {
+            // Qt's own line rasteriser does not always pass through the
+            // vertices; the raster picture takes the exact pixels instead.
+            PolylinePixels(m_points, m_pixels->width(), m_pixels->height(), m_qpoints);
+            const QRgb rgb = ToQColor(colour).rgb();
+            uchar* bits = m_pixels->bits();
+            const qsizetype stride = m_pixels->bytesPerLine();
+            for (const QPoint& p : m_qpoints)
+                reinterpret_cast<QRgb*>(bits + p.y() * stride)[p.x()] = rgb;
+            return;
+        }
+        QPen pen(ToQColor(colour), 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+        pen.setCosmetic(true);
+        m_painter.setPen(pen);
+        for (const PixelPoint& p : m_points)
+            m_qpoints.emplace_back(p.x, p.y);
+        m_painter.drawPolyline(m_qpoints.data(), static_cast<int>(m_qpoints.size()));
+    }
+
+private:
+    QPainter& m_painter;
+    const TimeGraphView& m_view;
+    const PlotFrame& m_frame;
+    std::vector<PixelPoint> m_points;
+    QImage* m_pixels;
+    std::vector<QPoint> m_qpoints;
+};
+
+} // namespace
+
+void PaintTimeGraph(QPainter& painter, const SharedState& state, int w, int h, const SurfaceStyle& style)
+{
+    const DisplaySettings& d = state.Display;
+    const TimeGraphView& view = state.View;
+    const PlotFrame frame = TimeFrame(view, w, h);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    if (style.FillBackground && d.BlackBackground)
+        painter.fillRect(0, 0, w, h, Qt::black);
+
+    DrawAxes(painter, d.Plot, frame, style);
+    WriteText(painter, w - 25, frame.Row(0.0) - 16, QStringLiteral("t (s)"), ToQColor(d.Plot.AxisColour), style);
+
+    QImage* pixels = nullptr;
+    if (style.FillBackground && painter.device() && painter.device()->devType() == QInternal::Image) {
+        auto* image = static_cast<QImage*>(painter.device());
+        if (image->format() == QImage::Format_RGB32 && painter.transform().isIdentity())
+            pixels = image;
+    }
+    CurvePainter curves(painter, view, frame, pixels);
+    const PresetKind preset = state.Signal.Preset;
+    if (d.ShowIdealSignal && IsPresetCode(preset) && preset != PresetKind::Free)
+        curves.Draw(d.SignalColour, [&](double t) { return EvaluateIdealSignal(state, t); });
+    for (int k = 1; k < RowCount; ++k)
+        if (state.Signal.Harmonics.Shown[k])
+            curves.Draw(d.Plot.HarmonicColour[k], HarmonicSeries::Harmonic(state, k));
+    curves.Draw(d.SynthesisColour, HarmonicSeries::Input(state));
+    if (d.SuperposeOutput)
+        curves.Draw(d.OutputColour, HarmonicSeries::Output(state));
+}
+
+void DrawTimeGraph(QImage& target, const SharedState& state, int w, int h)
+{
+    if (w <= 0 || h <= 0)
+        return;
+    QImage picture(w, h, QImage::Format_RGB32);
+    if (picture.isNull())
+        return; // too large to allocate: the last picture stays
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    try {
+        PaintTimeGraph(painter, state, w, h, RasterStyle(state.Display));
+    } catch (...) {
+        painter.end();
+        target = picture;
+        throw;
+    }
+    painter.end();
+    target = picture;
+}
+
+void DrawTimeGraphVector(QPaintDevice& metafile, const SharedState& state, int w, int h)
+{
+    if (w <= 0 || h <= 0)
+        return;
+    QPainter painter;
+    if (!painter.begin(&metafile))
+        return;
+    try {
+        PaintTimeGraph(painter, state, w, h, VectorStyle());
+    } catch (...) {
+        painter.end();
+        throw;
+    }
+    painter.end();
+}

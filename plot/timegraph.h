@@ -1,0 +1,27 @@
+#pragma once
+
+// The time graph: axes, then the ideal waveform, the shown harmonics, the
+// synthesised input and the output, each a polyline of PointCount segments.
+
+#include "axes.h"
+#include "sharedstate.h"
+
+class QImage;
+class QPaintDevice;
+class QPainter;
+
+// Draws the time graph of a w x h picture onto `painter`, in the world
+// frame of state.View, with the fixed margins. The surface style decides
+// the background fill and the text cells.
+void PaintTimeGraph(QPainter& painter, const SharedState& state, int w, int h, const SurfaceStyle& style);
+
+// The raster picture: a new w x h image, black or white as BlackBackground
+// says, handed to `target`. Nothing happens for a picture of zero or
+// negative size. Should drawing fail part-way, what was drawn is still
+// handed over before the failure goes on.
+void DrawTimeGraph(QImage& target, const SharedState& state, int w, int h);
+
+// The vector copy: the same picture laid out in w x h, drawn on `metafile`
+// (an SVG generator, say) without any background fill, texts on white. The
+// painter is ended in every case.
+void DrawTimeGraphVector(QPaintDevice& metafile, const SharedState& state, int w, int h);
