@@ -1,0 +1,42 @@
+#pragma once
+
+// The running program: the shared state, the dialogs and the six windows,
+// created in their fixed order and wired together.
+
+#include "dialogservice.h"
+#include "sharedstate.h"
+
+#include <memory>
+
+class TForm2;
+class Tfenetson;
+class Tfengraphe;
+class Tfenspectres;
+class Tfensynth;
+class Trappcycl;
+
+class Program {
+public:
+    // Creates the windows: the main window (whose creation gives the state its
+    // start-up values), the settings dialog, the time-graph window, the
+    // spectrum window, the duty-cycle dialog and the sound window. `dialogs`
+    // answers the windows' input and message boxes.
+    explicit Program(DialogService& dialogs);
+    ~Program();
+
+    // Shows the main window and the time-graph window, whose first size
+    // event draws the first graph.
+    void Show();
+
+    SharedState& State() { return m_state; }
+
+    Tfensynth* fensynth;
+    TForm2* Form2;
+    Tfengraphe* fengraphe;
+    Tfenspectres* fenspectres;
+    Trappcycl* rappcycl;
+    Tfenetson* fenetson;
+
+private:
+    SharedState m_state;
+};
