@@ -37,6 +37,7 @@ Program::~Program()
 void Program::Show()
 {
     fensynth->move(560, 8);
+    rappcycl->move(560, 500); // below the main window, clear of the graphs
     fensynth->show();
     fengraphe->show();
 }

@@ -113,10 +113,10 @@ void TClickLabel::mouseReleaseEvent(QMouseEvent* e)
         emit OnClick(this);
 }
 
-TVrDisplay* GroupPanel(QWidget* parent, const QString& caption, int x, int y, int w, int h)
+TVrDisplay* GroupPanel(QWidget* parent, const QString& caption, int x, int y, int w, int h, int captionPx)
 {
     auto* panel = Place(new TVrDisplay(parent), x, y, w, h);
-    Text(panel, caption, 8, 4, 12, true);
+    Text(panel, caption, 8, 4, captionPx, true);
     return panel;
 }
 
@@ -218,7 +218,7 @@ void Tfensynth::BuildControls()
     Label17->move(690, 152);
     Label17->adjustSize();
 
-    GroupBox3 = GroupPanel(this, QStringLiteral("Bande pass -3dB"), 744, 120, 97, 65);
+    GroupBox3 = GroupPanel(this, QStringLiteral("Bande pass -3dB"), 744, 120, 97, 65, 11);
     VrNum3 = Readout(GroupBox3, 3, 0, 999, 8, 28, 52, 28);
     Label13 = Text(GroupBox3, QStringLiteral("Hz"), 64, 34, 13, true);
 

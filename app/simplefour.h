@@ -48,7 +48,7 @@ protected:
 };
 
 // A bevelled panel with its caption, holding a group of controls.
-TVrDisplay* GroupPanel(QWidget* parent, const QString& caption, int x, int y, int w, int h);
+TVrDisplay* GroupPanel(QWidget* parent, const QString& caption, int x, int y, int w, int h, int captionPx = 12);
 
 class Tfensynth : public QWidget {
     Q_OBJECT

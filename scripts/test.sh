@@ -11,7 +11,7 @@ export QT_QPA_PLATFORM=offscreen
 JOBS=$(nproc)
 
 echo "== Build and tests =="
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWITH_QT=ON -DWITH_BENCH=ON
 cmake --build build -j "$JOBS"
 ctest --test-dir build --output-on-failure -j "$JOBS"
 
@@ -22,7 +22,7 @@ ctest --test-dir build-core --output-on-failure -j "$JOBS"
 
 echo "== Sanitizers =="
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
-    -DWITH_SANITIZERS=ON -DWITH_BENCH=OFF
+    -DWITH_QT=ON -DWITH_SANITIZERS=ON -DWITH_BENCH=OFF
 cmake --build build-asan -j "$JOBS"
 ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" \
 LSAN_OPTIONS="suppressions=$(pwd)/tests/lsan.supp:print_suppressions=0" \

@@ -1,0 +1,83 @@
+// Whole redraws through the real windows, off screen.
+
+#include "dialogservice.h"
+#include "program.h"
+#include "repres.h"
+#include "simplefour.h"
+#include "tvrcheckled.h"
+#include "tvrslider.h"
+#include "tvrswitch.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+Program* g_program = nullptr;
+
+// The square wave through a band-pass, with the output, the ideal waveform
+// and three harmonics shown, set through the controls.
+void BusyWindows(Program& p)
+{
+    Tfensynth& w = *p.fensynth;
+    w.VrPowerButtonClick(2);
+    w.FilterLed[3]->setChecked(true);
+    w.VrCheckLed13->setChecked(true);
+    for (int k : {1, 3, 5})
+        w.VrCheckLed[k]->setChecked(true);
+}
+
+void BM_RecomputeAndRedraw(benchmark::State& st)
+{
+    Program& p = *g_program;
+    p.fengraphe->resize(static_cast<int>(st.range(0)), static_cast<int>(st.range(1)));
+    BusyWindows(p);
+    const int w = p.fengraphe->width(), h = p.fengraphe->height();
+    for (auto _ : st)
+        p.fensynth->RecomputeAndRedraw(true, w - 30, h - 110);
+    p.fengraphe->resize(523, 319);
+}
+BENCHMARK(BM_RecomputeAndRedraw)->Args({523, 319})->Args({1920, 1080})->Unit(benchmark::kMicrosecond);
+
+// A preset that moves all 25 controls: the mean slider, twelve amplitude
+// sliders and twelve switches, each redrawing, then the button's redraw.
+void BM_PresetMoving25Controls(benchmark::State& st)
+{
+    Program& p = *g_program;
+    Tfensynth& w = *p.fensynth;
+    BusyWindows(p);
+    for (auto _ : st) {
+        st.PauseTiming();
+        w.VrSlidermoy->setPosition(10);
+        for (int k = 1; k <= 12; ++k) {
+            w.Vramp[k]->setPosition(50);
+            w.VrSwitch[k]->setOffset(3);
+        }
+        const int before = w.RedrawCount();
+        st.ResumeTiming();
+        w.VrPowerButtonClick(4); // half-wave: every control moves
+        st.PauseTiming();
+        if (w.RedrawCount() - before != 26)
+            st.SkipWithError("the preset did not move 25 controls");
+        st.ResumeTiming();
+    }
+}
+BENCHMARK(BM_PresetMoving25Controls)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QtDialogService dialogs;
+    Program program(dialogs);
+    program.Show();
+    QApplication::processEvents();
+    g_program = &program;
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
