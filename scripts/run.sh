@@ -19,7 +19,7 @@ SHOT=build/screenshot.png
 echo "No display here: starting the program on a virtual display (Xvfb)"
 echo "for a few seconds and saving a screenshot of it to $SHOT."
 xvfb-run -a -s "-screen 0 1600x1000x24" sh -c '
-    "$1" & pid=$!
+    QT_QPA_PLATFORM=xcb "$1" & pid=$!
     sleep 4
     import -window root "$2"
     kill "$pid"

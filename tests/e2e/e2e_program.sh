@@ -8,7 +8,8 @@ PROGRAM=$1
 OUT=$2
 mkdir -p "$OUT"
 
-"$PROGRAM" &
+# A real window on the X display, whatever platform the other tests use.
+QT_QPA_PLATFORM=xcb "$PROGRAM" &
 PID=$!
 trap 'kill "$PID" 2>/dev/null || true' EXIT
 
