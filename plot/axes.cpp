@@ -4,6 +4,7 @@
 #include "rounding.h"
 
 #include <QFontMetrics>
+#include <QImage>
 #include <QPainter>
 #include <QPen>
 
@@ -164,4 +165,40 @@ void DrawAxes(QPainter& painter, const param& p, const PlotFrame& frame, const S
     DrawVerticalScale(painter, column, own, frame, style);
     painter.setPen(SolidPen(ToQColor(own.AxisColour)));
     painter.drawLine(frame.Left(), row, frame.Right(), row);
+}
+
+void PaintOnRaster(QImage& target, int w, int h, const std::function<void(QPainter&)>& paint)
+{
+    if (w <= 0 || h <= 0)
+        return;
+    QImage picture(w, h, QImage::Format_RGB32);
+    if (picture.isNull())
+        return; // the last picture stays
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    try {
+        paint(painter);
+    } catch (...) {
+        painter.end();
+        target = picture;
+        throw;
+    }
+    painter.end();
+    target = picture;
+}
+
+void PaintOnDevice(QPaintDevice& device, int w, int h, const std::function<void(QPainter&)>& paint)
+{
+    if (w <= 0 || h <= 0)
+        return;
+    QPainter painter;
+    if (!painter.begin(&device))
+        return;
+    try {
+        paint(painter);
+    } catch (...) {
+        painter.end();
+        throw;
+    }
+    painter.end();
 }

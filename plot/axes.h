@@ -10,6 +10,10 @@
 #include <QFont>
 #include <QString>
 
+#include <functional>
+
+class QImage;
+class QPaintDevice;
 class QPainter;
 
 // What tells one surface from the other.
@@ -53,3 +57,14 @@ void DrawVerticalScale(QPainter& painter, int column, const param& p, const Plot
 // AxesAtOrigin, else one step inside the lower-left corner. Leaves the
 // painter's font set to PlotFont(p).
 void DrawAxes(QPainter& painter, const param& p, const PlotFrame& frame, const SurfaceStyle& style);
+
+// Runs `paint` on a new w x h raster picture (white, RGB32) and hands the
+// picture to `target`. Nothing happens for a picture of zero or negative
+// size, or one too large to allocate. Should painting fail part-way, what
+// was painted is still handed over, the painter ended, before the failure
+// goes on.
+void PaintOnRaster(QImage& target, int w, int h, const std::function<void(QPainter&)>& paint);
+
+// Runs `paint` on `device` (a vector picture, say); the painter is ended in
+// every case. Nothing happens for a picture of zero or negative size.
+void PaintOnDevice(QPaintDevice& device, int w, int h, const std::function<void(QPainter&)>& paint);

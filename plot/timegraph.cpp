@@ -104,36 +104,10 @@ void PaintTimeGraph(QPainter& painter, const SharedState& state, int w, int h, c
 
 void DrawTimeGraph(QImage& target, const SharedState& state, int w, int h)
 {
-    if (w <= 0 || h <= 0)
-        return;
-    QImage picture(w, h, QImage::Format_RGB32);
-    if (picture.isNull())
-        return; // too large to allocate: the last picture stays
-    picture.fill(Qt::white);
-    QPainter painter(&picture);
-    try {
-        PaintTimeGraph(painter, state, w, h, RasterStyle(state.Display));
-    } catch (...) {
-        painter.end();
-        target = picture;
-        throw;
-    }
-    painter.end();
-    target = picture;
+    PaintOnRaster(target, w, h, [&](QPainter& painter) { PaintTimeGraph(painter, state, w, h, RasterStyle(state.Display)); });
 }
 
 void DrawTimeGraphVector(QPaintDevice& metafile, const SharedState& state, int w, int h)
 {
-    if (w <= 0 || h <= 0)
-        return;
-    QPainter painter;
-    if (!painter.begin(&metafile))
-        return;
-    try {
-        PaintTimeGraph(painter, state, w, h, VectorStyle());
-    } catch (...) {
-        painter.end();
-        throw;
-    }
-    painter.end();
+    PaintOnDevice(metafile, w, h, [&](QPainter& painter) { PaintTimeGraph(painter, state, w, h, VectorStyle()); });
 }

@@ -127,36 +127,10 @@ void PaintSpectra(QPainter& painter, SharedState& state, int w, int h, const Spe
 
 void DrawSpectra(QImage& target, SharedState& state, int w, int h)
 {
-    if (w <= 0 || h <= 0)
-        return;
-    QImage picture(w, h, QImage::Format_RGB32);
-    if (picture.isNull())
-        return;
-    picture.fill(Qt::white);
-    QPainter painter(&picture);
-    try {
-        PaintSpectra(painter, state, w, h, RasterSpectrumStyle(state.Display));
-    } catch (...) {
-        painter.end();
-        target = picture;
-        throw;
-    }
-    painter.end();
-    target = picture;
+    PaintOnRaster(target, w, h, [&](QPainter& painter) { PaintSpectra(painter, state, w, h, RasterSpectrumStyle(state.Display)); });
 }
 
 void DrawSpectraVector(QPaintDevice& metafile, SharedState& state, int w, int h)
 {
-    if (w <= 0 || h <= 0)
-        return;
-    QPainter painter;
-    if (!painter.begin(&metafile))
-        return;
-    try {
-        PaintSpectra(painter, state, w, h, VectorSpectrumStyle());
-    } catch (...) {
-        painter.end();
-        throw;
-    }
-    painter.end();
+    PaintOnDevice(metafile, w, h, [&](QPainter& painter) { PaintSpectra(painter, state, w, h, VectorSpectrumStyle()); });
 }

@@ -1,4 +1,5 @@
 #include "graphstates.h"
+#include "svgsummary.h"
 #include "timegraph.h"
 
 #include <QBuffer>
@@ -11,6 +12,7 @@
 #include <QtTest>
 
 #include <cfloat>
+#include <new>
 
 using namespace graphstates;
 
@@ -21,57 +23,9 @@ QRgb Rgb(Colour c)
     return ToQColor(c).rgb();
 }
 
-struct SvgSummary {
-    QString viewBox;
-    int polylines = 0;
-    QStringList texts;
-    QList<QRectF> rects;
-    QList<QPolygonF> curves;
-};
-
-SvgSummary ReadSvg(const QByteArray& svg)
-{
-    SvgSummary out;
-    QXmlStreamReader xml(svg);
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        const auto a = xml.attributes();
-        if (xml.name() == u"svg") {
-            out.viewBox = a.value("viewBox").toString();
-        } else if (xml.name() == u"polyline") {
-            QPolygonF poly;
-            const auto pairs = a.value("points").toString().split(' ', Qt::SkipEmptyParts);
-            for (const QString& pair : pairs) {
-                const auto xy = pair.split(',');
-                if (xy.size() == 2)
-                    poly << QPointF(xy[0].toDouble(), xy[1].toDouble());
-            }
-            if (poly.size() > 2) { // straight lines are written as polylines of two points
-                out.curves << poly;
-                ++out.polylines;
-            }
-        } else if (xml.name() == u"rect") {
-            out.rects << QRectF(a.value("x").toDouble(), a.value("y").toDouble(), a.value("width").toDouble(),
-                                a.value("height").toDouble());
-        } else if (xml.name() == u"text") {
-            out.texts << xml.readElementText(QXmlStreamReader::IncludeChildElements);
-        }
-    }
-    return out;
-}
-
 QByteArray VectorCopy(const SharedState& s, int w, int h)
 {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QSvgGenerator generator;
-    generator.setOutputDevice(&buffer);
-    generator.setSize(QSize(w, h));
-    generator.setViewBox(QRect(0, 0, w, h));
-    generator.setResolution(96);
-    DrawTimeGraphVector(generator, s, w, h);
-    return buffer.data();
+    return VectorDocument(w, h, [&](QPaintDevice& d) { DrawTimeGraphVector(d, s, w, h); });
 }
 
 } // namespace
@@ -90,6 +44,7 @@ private slots:
     void curvesInDrawingOrder();
     void vectorCopyStructure();
     void hostileSizesAndValues();
+    void failingDrawingStillDelivers();
     void savePictures();
 };
 
@@ -241,7 +196,7 @@ void TimeGraphTest::vectorCopyStructure()
     const SvgSummary sum = ReadSvg(svg);
     QCOMPARE(sum.viewBox, QStringLiteral("0 0 567 416"));
     // Ideal waveform, harmonics 1 and 3, synthesis, output.
-    QCOMPARE(sum.polylines, 5);
+    QCOMPARE(sum.curves.size(), 5);
     for (const QPolygonF& curve : sum.curves) {
         QCOMPARE(curve.size(), s.View.PointCount + 1);
         QCOMPARE(curve.first().x(), 15.0);
@@ -290,6 +245,24 @@ void TimeGraphTest::hostileSizesAndValues()
         QCOMPARE(img.size(), size);
     }
     QVERIFY(!VectorCopy(s, 50, 30).isEmpty());
+}
+
+void TimeGraphTest::failingDrawingStillDelivers()
+{
+    QImage target;
+    auto failing = [](QPainter& p) {
+        p.fillRect(0, 0, 5, 5, Qt::red);
+        throw std::bad_alloc();
+    };
+    QVERIFY_THROWS_EXCEPTION(std::bad_alloc, PaintOnRaster(target, 20, 10, failing));
+    QCOMPARE(target.size(), QSize(20, 10));
+    QCOMPARE(target.pixel(2, 2), qRgb(255, 0, 0));
+    QCOMPARE(target.pixel(10, 8), qRgb(255, 255, 255));
+
+    QImage device(20, 10, QImage::Format_RGB32);
+    QVERIFY_THROWS_EXCEPTION(std::bad_alloc, PaintOnDevice(device, 20, 10, failing));
+    QVERIFY(!device.paintingActive());
+    QCOMPARE(device.pixel(2, 2), qRgb(255, 0, 0));
 }
 
 void TimeGraphTest::savePictures()

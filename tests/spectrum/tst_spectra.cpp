@@ -1,4 +1,5 @@
 #include "../plot/graphstates.h"
+#include "../plot/svgsummary.h"
 #include "spectrumbars.h"
 #include "spectrumdrawing.h"
 
@@ -34,42 +35,9 @@ SharedState BothSeries()
     return s;
 }
 
-struct SvgContent {
-    QString viewBox;
-    QStringList texts;
-    QList<QRectF> rects;
-};
-
-SvgContent ReadSvg(const QByteArray& svg)
-{
-    SvgContent out;
-    QXmlStreamReader xml(svg);
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        const auto a = xml.attributes();
-        if (xml.name() == u"svg")
-            out.viewBox = a.value("viewBox").toString();
-        else if (xml.name() == u"rect")
-            out.rects << QRectF(a.value("x").toDouble(), a.value("y").toDouble(), a.value("width").toDouble(),
-                                a.value("height").toDouble());
-        else if (xml.name() == u"text")
-            out.texts << xml.readElementText(QXmlStreamReader::IncludeChildElements);
-    }
-    return out;
-}
-
 QByteArray VectorCopy(SharedState& s, int w, int h)
 {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QSvgGenerator generator;
-    generator.setOutputDevice(&buffer);
-    generator.setSize(QSize(w, h));
-    generator.setViewBox(QRect(0, 0, w, h));
-    generator.setResolution(96);
-    DrawSpectraVector(generator, s, w, h);
-    return buffer.data();
+    return VectorDocument(w, h, [&](QPaintDevice& d) { DrawSpectraVector(d, s, w, h); });
 }
 
 } // namespace
@@ -173,7 +141,7 @@ void SpectraTest::vectorCopy()
     s.Display.ShowLineValues = true;
     const QByteArray svg = VectorCopy(s, s.Display.CopyWidthPx, s.Display.CopyHeightPx);
     QVERIFY(QSvgRenderer(svg).isValid());
-    const SvgContent c = ReadSvg(svg);
+    const SvgSummary c = ReadSvg(svg);
     QCOMPARE(c.viewBox, QStringLiteral("0 0 567 416"));
     QVERIFY(c.texts.contains("Sortiex1"));
     QVERIFY(!c.texts.contains("Entree"));
@@ -196,7 +164,7 @@ void SpectraTest::vectorCopy()
     s.Display.ShowInputSpectrum = true;
     s.Display.ShowOutputSpectrum = false;
     s.Display.OutputScaleFactor = 10;
-    const SvgContent input = ReadSvg(VectorCopy(s, 567, 416));
+    const SvgSummary input = ReadSvg(VectorCopy(s, 567, 416));
     QVERIFY(input.texts.contains("Entree"));
     QVERIFY(input.texts.contains("64"));
     QVERIFY(input.texts.contains("50"));
