@@ -10,6 +10,7 @@
 #include "tvrbitmapimage.h"
 #include "tvrbitmaplist.h"
 #include "tvrcheckled.h"
+#include "tvrdemobutton.h"
 #include "tvrdigitgroup.h"
 #include "tvrdisplay.h"
 #include "tvrnum.h"
@@ -54,6 +55,7 @@ private slots:
     void outputFactor();
     void smallTimeGraphWindow();
     void harmonicControls();
+    void closingWindows();
 
 private:
     Tfensynth& W() { return *m_program->fensynth; }
@@ -415,6 +417,15 @@ void MainWindowTest::staticGain()
     QCOMPARE(W().Label17->text(), QStringLiteral(" 1E300"));
     QVERIFY(m_dialogs.Messages.isEmpty());
     QVERIFY(std::isfinite(S().View.ValueMax));
+    // Beyond the range of a double, the largest double; letters read as 0.
+    W().Vramp[1]->setPosition(100);
+    m_dialogs.Answers.push(QStringLiteral("-1e999"));
+    Click(W().Label17);
+    QCOMPARE(W().Label17->text(), QStringLiteral("-1.8E308"));
+    QVERIFY(std::isfinite(S().View.ValueMin) && S().View.ValueMin < S().View.ValueMax);
+    m_dialogs.Answers.push(QStringLiteral("nan"));
+    Click(W().Label17);
+    QCOMPARE(S().Filter.StaticGain, 0.0);
 }
 
 void MainWindowTest::timeZoom()
@@ -495,6 +506,16 @@ void MainWindowTest::harmonicControls()
     Click(W().VrPowerButton[2]);
     Click(W().VrCheckLed13);
     QVERIFY(S().Display.ShowIdealSignal);
+}
+
+void MainWindowTest::closingWindows()
+{
+    // The time-graph window only minimizes; "Quitter" closes the main window.
+    m_program->fengraphe->close();
+    QVERIFY(m_program->fengraphe->isVisible());
+    QVERIFY(m_program->fengraphe->isMinimized());
+    Click(W().VrDemoButton1);
+    QVERIFY(!W().isVisible());
 }
 
 QTEST_MAIN(MainWindowTest)
