@@ -1,5 +1,6 @@
 // Lays out every control of the set in a few states on a silver panel and
 // saves the picture: widgets-gallery OUTPUT.png [--scale N]
+#include "artwork.h"
 #include "tvrbitmapimage.h"
 #include "tvrbitmaplist.h"
 #include "tvrcheckled.h"
@@ -62,78 +63,6 @@ void press(QWidget* w)
     QMouseEvent e(QEvent::MouseButtonPress, at, w->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(w, &e);
     hover(w);
-}
-
-// Small drawn glyphs for the buttons.
-QPixmap glyph(int kind, int size, qreal dpr)
-{
-    QPixmap pm(QSize(size, size) * dpr);
-    pm.setDevicePixelRatio(dpr);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    const qreal s = size;
-    if (kind == 0) {  // two sheets
-        p.setPen(QPen(VrLook::DarkShadow, 1));
-        p.setBrush(Qt::white);
-        p.drawRect(QRectF(1.5, 1.5, s * 0.55, s * 0.65));
-        p.setBrush(QColor(0xFF, 0xF4, 0xC0));
-        p.drawRect(QRectF(s * 0.38, s * 0.28, s * 0.55, s * 0.65));
-    } else if (kind == 1 || kind == 2) {  // narrower or wider time span
-        p.setPen(QPen(QColor(0x10, 0x50, 0xC0), 1.6));
-        QPainterPath wave;
-        const qreal k = kind == 1 ? 2 : 1;
-        for (int i = 0; i <= 32; ++i) {
-            const qreal x = 1 + (s - 2) * i / 32.0;
-            const qreal y = s / 2 - (s * 0.35) * std::sin(k * 2 * std::numbers::pi * i / 32.0);
-            i == 0 ? wave.moveTo(x, y) : wave.lineTo(x, y);
-        }
-        p.drawPath(wave);
-    } else {  // bars
-        p.setPen(Qt::NoPen);
-        const qreal heights[] = {0.9, 0.3, 0.55, 0.15, 0.35, 0.1};
-        for (int i = 0; i < 6; ++i) {
-            p.setBrush(i % 2 ? QColor(0xE0, 0x30, 0x20) : QColor(0xE0, 0xC0, 0x00));
-            const qreal h = (s - 2) * heights[i];
-            p.drawRect(QRectF(1 + i * (s - 2) / 6, s - 1 - h, (s - 2) / 6 - 1, h));
-        }
-    }
-    return pm;
-}
-
-// Seven small filter sketches for the picture selector.
-QPixmap filterPicture(int kind, qreal dpr)
-{
-    const QSize size(120, 70);
-    QPixmap pm(size * dpr);
-    pm.setDevicePixelRatio(dpr);
-    pm.fill(QColor(0xF6, 0xF6, 0xEE));
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(VrLook::Shadow, 1));
-    p.drawRect(QRectF(0.5, 0.5, size.width() - 1, size.height() - 1));
-    p.setPen(QPen(VrLook::Ink, 1));
-    p.drawLine(QPointF(10, 60), QPointF(112, 60));
-    p.drawLine(QPointF(10, 60), QPointF(10, 8));
-    QPainterPath gain;
-    for (int i = 0; i <= 100; ++i) {
-        const double f = std::pow(10.0, (i - 50) / 25.0);
-        double g = 1;
-        switch (kind) {
-        case 1: g = 1 / std::sqrt(std::pow(1 - f * f, 2) + std::pow(1.4 * f, 2)); break;
-        case 2: g = f * f / std::sqrt(std::pow(1 - f * f, 2) + std::pow(1.4 * f, 2)); break;
-        case 3: g = 1.4 * f / std::sqrt(std::pow(1 - f * f, 2) + std::pow(1.4 * f, 2)); break;
-        case 4: g = std::abs(1 - f * f) / std::sqrt(std::pow(1 - f * f, 2) + std::pow(1.4 * f, 2)); break;
-        case 5: g = 1 / std::sqrt(1 + f * f); break;
-        case 6: g = f / std::sqrt(1 + f * f); break;
-        default: g = 0.8; break;
-        }
-        const QPointF pt(11 + i, 58 - 44 * std::min(1.0, g));
-        i == 0 ? gain.moveTo(pt) : gain.lineTo(pt);
-    }
-    p.setPen(QPen(QColor(0xC0, 0x20, 0x20), 1.6));
-    p.drawPath(gain);
-    return pm;
 }
 
 class Gallery : public QWidget
@@ -235,7 +164,7 @@ public:
         // Filter picture, static gain, bandwidth box.
         auto* pictures = new TVrBitmapList(this);
         for (int i = 0; i < 7; ++i)
-            pictures->add(filterPicture(i, dpr));
+            pictures->add(FilterPicture(i, QSize(120, 70), dpr));
         auto* image = place(new TVrBitmapImage(this), 424, 162, 120, 70);
         image->setBitmaps(pictures);
         image->setBitmapIndex(3);
@@ -300,7 +229,8 @@ public:
         const char* xi[] = {"Copier", "/ 2", "x 2", "Valeurs"};
         for (int i = 0; i < 4; ++i) {
             auto* b = place(new TXiButton(QString::fromUtf8(xi[i]), this), 760, 8 + 62 * i, 113, 57);
-            b->setGlyph(glyph(i, i == 3 ? 32 : 16, dpr));
+            const GlyphKind kinds[] = {GlyphKind::Copy, GlyphKind::Halve, GlyphKind::Double, GlyphKind::Values};
+            b->setGlyph(ButtonGlyph(kinds[i], i == 3 ? 32 : 16, dpr));
             if (i == 1)
                 hover(b);
             if (i == 2)
