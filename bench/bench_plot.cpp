@@ -1,6 +1,7 @@
 // Drawing of the graphs on raster pictures, as one redraw does it.
 
 #include "filterresponse.h"
+#include "presets.h"
 #include "sampling.h"
 #include "spectrumdrawing.h"
 #include "timegraph.h"
@@ -19,15 +20,15 @@ namespace {
 SharedState BusyState(int windowWidth)
 {
     SharedState s;
-    const double amplitudes[] = {64, 0, 21, 0, 13, 0, 9, 0, 7, 0, 6, 0};
-    const int phases[] = {90, -90, -90, -90, 90, -90, -90, -90, 90, -90, -90, -90};
     s.Signal.Preset = PresetKind::Square;
     s.Signal.DutyCycle = 0.5;
-    s.Signal.MeanPercent = 50;
-    s.Signal.MeanValue = 0.5;
+    PresetPositions p;
+    PresetPositionsFor(s.Signal, p);
+    s.Signal.MeanPercent = p.MeanPosition;
+    s.Signal.MeanValue = p.MeanPosition / 100.0;
     for (int k = 1; k <= 12; ++k) {
-        s.Signal.Harmonics.AmplitudePercent[k] = amplitudes[k - 1];
-        s.Signal.Harmonics.PhaseRad[k] = phases[k - 1] * std::numbers::pi / 180;
+        s.Signal.Harmonics.AmplitudePercent[k] = p.Amplitude[k];
+        s.Signal.Harmonics.PhaseRad[k] = SwitchDegrees(p.Phase[k]) * std::numbers::pi / 180;
     }
     for (int k : {1, 3, 5})
         s.Signal.Harmonics.Shown[k] = true;

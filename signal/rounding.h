@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cfloat>
 #include <cmath>
 #include <cstdint>
 
@@ -38,7 +39,7 @@ std::int64_t RoundSaturated(long double x, std::int64_t limit);
 // the range of a double.
 inline double SaturateToDouble(long double x)
 {
-    constexpr long double Max = 1.79769313486231570815e+308L; // DBL_MAX
+    constexpr long double Max = DBL_MAX;
     if (x > Max)
         return static_cast<double>(Max);
     if (x < -Max)

@@ -2,6 +2,8 @@
 
 #include "vrlook.h"
 
+#include <QWheelEvent>
+
 #include <algorithm>
 #include <cmath>
 
@@ -92,4 +94,20 @@ qint64 TVrRangeControl::valueAtFraction(double f) const
     f = std::clamp(f, 0.0, 1.0);
     const double span = double(m_max) - double(m_min);
     return m_min + qint64(VrLook::roundHalfEven(f * span));
+}
+
+int TVrRangeControl::wheelNotches(QWheelEvent* e)
+{
+    m_wheelAccumulator += e->angleDelta().y() + e->angleDelta().x();
+    const int steps = m_wheelAccumulator / 120;
+    m_wheelAccumulator -= steps * 120;
+    e->accept();
+    return steps;
+}
+
+void TVrRangeControl::stepByWheel(QWheelEvent* e)
+{
+    const int steps = wheelNotches(e);
+    if (steps != 0)
+        setRangeValue(qint64(rangeValue()) + steps);
 }

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+class QWheelEvent;
+
 // Base of every control with a ranged integer value (slider, track bar, wheel,
 // switch, numeric read-out). It holds the value rule in one place:
 //   setting the value clamps it to [min, max]; only a real change is stored,
@@ -43,6 +45,12 @@ protected:
     // The value at a fraction of the range: min + Round(f · (max − min)), f clamped to [0, 1].
     qint64 valueAtFraction(double f) const;
 
+    // Whole notches of mouse-wheel turning in `e`, the remainder kept for the
+    // next event (fine-grained wheels send fractions of a notch).
+    int wheelNotches(QWheelEvent* e);
+    // Moves the value one position per notch, through the value rule.
+    void stepByWheel(QWheelEvent* e);
+
     // Announce a change of value (each kind emits its own OnChange).
     virtual void notifyChange() = 0;
     // A kind that refuses crossed bounds reports it here and returns true.
@@ -56,4 +64,5 @@ private:
     int m_max;
     int m_value;
     bool m_loading = false;
+    int m_wheelAccumulator = 0;
 };

@@ -131,16 +131,6 @@ void TVrSlider::mouseReleaseEvent(QMouseEvent* e)
     }
 }
 
-void TVrSlider::wheelEvent(QWheelEvent* e)
-{
-    m_wheelAccumulator += e->angleDelta().y() + e->angleDelta().x();
-    const int steps = m_wheelAccumulator / 120;
-    m_wheelAccumulator -= steps * 120;
-    if (steps != 0)
-        setRangeValue(qint64(Position()) + steps);
-    e->accept();
-}
-
 void TVrSlider::keyPressEvent(QKeyEvent* e)
 {
     if (!plainKey(e)) {

@@ -56,7 +56,7 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
-    void wheelEvent(QWheelEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override { stepByWheel(e); }
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
@@ -71,7 +71,6 @@ private:
     Qt::Orientation m_orientation = Qt::Vertical;
     bool m_dragging = false;
     qreal m_grabOffset = 0;  // pointer − thumb centre at the start of a drag
-    int m_wheelAccumulator = 0;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(TVrSlider::TVrSliderOptions)

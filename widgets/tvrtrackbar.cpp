@@ -101,16 +101,6 @@ void TVrTrackBar::mouseReleaseEvent(QMouseEvent* e)
     }
 }
 
-void TVrTrackBar::wheelEvent(QWheelEvent* e)
-{
-    m_wheelAccumulator += e->angleDelta().y() + e->angleDelta().x();
-    const int steps = m_wheelAccumulator / 120;
-    m_wheelAccumulator -= steps * 120;
-    if (steps != 0)
-        setRangeValue(qint64(Position()) + steps);
-    e->accept();
-}
-
 void TVrTrackBar::keyPressEvent(QKeyEvent* e)
 {
     if (!plainKey(e)) {

@@ -44,7 +44,7 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
-    void wheelEvent(QWheelEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override { stepByWheel(e); }
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
@@ -57,5 +57,4 @@ private:
     int m_frequency = 10;
     bool m_dragging = false;
     qreal m_grabOffset = 0;
-    int m_wheelAccumulator = 0;
 };

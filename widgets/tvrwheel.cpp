@@ -110,10 +110,7 @@ void TVrWheel::mouseReleaseEvent(QMouseEvent* e)
 
 void TVrWheel::wheelEvent(QWheelEvent* e)
 {
-    m_wheelAccumulator += e->angleDelta().y() + e->angleDelta().x();
-    const int steps = m_wheelAccumulator / 120;
-    m_wheelAccumulator -= steps * 120;
-    e->accept();
+    const int steps = wheelNotches(e);
     if (steps == 0 || MaxValue() <= MinValue())
         return;
     // One step per notch, wrapping round the ends like the handle does.

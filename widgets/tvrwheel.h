@@ -54,5 +54,4 @@ private:
     bool m_dragging = false;
     double m_dragAngle = 0;     // handle angle being dragged, unwrapped
     double m_lastPointer = 0;   // pointer angle at the previous move
-    int m_wheelAccumulator = 0;
 };
