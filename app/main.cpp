@@ -6,6 +6,9 @@
 #include "vrlook.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 int main(int argc, char** argv)
 {
@@ -15,6 +18,12 @@ int main(int argc, char** argv)
     QApplication::setFont(VrLook::font(12));
     // Closing the main window ends the program, whatever else is open.
     app.setQuitOnLastWindowClosed(false);
+
+    // Qt's own dialogs (input boxes, message boxes, pickers) speak French.
+    QTranslator qtTranslator;
+    if (qtTranslator.load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTranslator);
 
     QtDialogService dialogs;
     Program program(dialogs);

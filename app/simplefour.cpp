@@ -25,6 +25,7 @@
 #include "tvrtrackbar.h"
 #include "tvrwheel.h"
 #include "vrlook.h"
+#include "vrpanel.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -33,6 +34,10 @@
 #include <QPushButton>
 
 #include <numbers>
+
+using VrPanel::Place;
+using VrPanel::SetText;
+using VrPanel::Text;
 
 namespace {
 
@@ -61,26 +66,6 @@ const PresetKind PresetCodes[7] = {PresetKind::None,     PresetKind::Free,     P
                                    PresetKind::Triangle, PresetKind::HalfWave, PresetKind::FullWave,
                                    PresetKind::ThreePulse};
 
-QLabel* Text(QWidget* parent, const QString& text, int x, int y, int px = 12, bool bold = false,
-             const QColor& colour = VrLook::Ink)
-{
-    auto* l = new QLabel(text, parent);
-    l->setFont(VrLook::font(px, bold));
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    l->setPalette(pal);
-    l->move(x, y);
-    l->adjustSize();
-    return l;
-}
-
-template <typename W>
-W* Place(W* w, int x, int y, int width, int height)
-{
-    w->setGeometry(x, y, width, height);
-    return w;
-}
-
 TVrNum* Readout(QWidget* parent, int digits, int min, int max, int x, int y, int w, int h,
                 TVrNum::TVrNumStyle style = TVrNum::ns7x13)
 {
@@ -91,12 +76,6 @@ TVrNum* Readout(QWidget* parent, int digits, int min, int max, int x, int y, int
     n->setStyle(style);
     n->setValue(0);
     return Place(n, x, y, w, h);
-}
-
-void SetText(QLabel* label, const QString& text)
-{
-    label->setText(text);
-    label->adjustSize();
 }
 
 QString Fmt(double v)
@@ -125,11 +104,7 @@ Tfensynth::Tfensynth(SharedState& state, DialogService& dialogs, QWidget* parent
 {
     setWindowTitle(QStringLiteral("Fourier et filtres"));
     setFixedSize(854, 459);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, VrLook::Silver);
-    setPalette(pal);
-    setFont(VrLook::font(12));
+    VrPanel::Silver(this);
     BuildControls();
     Connect();
     depart();
@@ -588,10 +563,12 @@ void Tfensynth::VrTrackBar1Change()
 
 void Tfensynth::entrefrqmanu()
 {
-    const QString answer = m_dialogs.InputBox(this, QStringLiteral("Fréquence particulière"),
-                                              QStringLiteral("Entrer une 1e6>frequence >0 "),
-                                              Fmt(m_state.Filter.CutoffHz));
-    if (!AcceptTypedFrequency(answer.toStdString(), m_state.Filter)) {
+    const std::optional<QString> answer = m_dialogs.InputBox(this, QStringLiteral("Fréquence particulière"),
+                                                             QStringLiteral("Entrer une 1e6>frequence >0 "),
+                                                             Fmt(m_state.Filter.CutoffHz));
+    if (!answer)
+        return;
+    if (!AcceptTypedFrequency(answer->toStdString(), m_state.Filter)) {
         m_dialogs.Message(this, QStringLiteral("Mauvaise entrée"));
         return;
     }
@@ -605,9 +582,12 @@ void Tfensynth::entrefrqmanu()
 
 void Tfensynth::Label17Click()
 {
-    const QString answer = m_dialogs.InputBox(this, QStringLiteral("Entrée de l amplification statique"),
-                                              QStringLiteral("valeur numérique:"), QStringLiteral("1"));
-    m_state.Filter.StaticGain = ParseNumber(answer.toStdString());
+    const std::optional<QString> answer = m_dialogs.InputBox(
+        this, QStringLiteral("Entrée de l amplification statique"), QStringLiteral("valeur numérique:"),
+        QStringLiteral("1"));
+    if (!answer)
+        return; // a cancelled box changes nothing
+    m_state.Filter.StaticGain = ParseNumber(answer->toStdString());
     SetText(Label17, Fmt(m_state.Filter.StaticGain));
     Redraw();
 }

@@ -26,6 +26,8 @@ imagemagick
 libbenchmark-dev
 libgtest-dev
 googletest
+ccache
+qt6-translations-l10n
 pulseaudio
 pulseaudio-utils
 "

@@ -405,11 +405,12 @@ void MainWindowTest::staticGain()
     QCOMPARE(m_dialogs.Boxes[0].defaultText, QStringLiteral("1"));
     QCOMPARE(S().Filter.StaticGain, 2.5);
     QCOMPARE(W().Label17->text(), QStringLiteral("2.5"));
-    // Its preset text is always "1": cancelling sets the gain back to 1.
+    // Its preset text is always "1", but cancelling changes nothing.
     m_dialogs.Answers.push(std::nullopt);
     Click(W().Label17);
     QCOMPARE(m_dialogs.Boxes[1].defaultText, QStringLiteral("1"));
-    QCOMPARE(S().Filter.StaticGain, 1.0);
+    QCOMPARE(S().Filter.StaticGain, 2.5);
+    QCOMPARE(W().Label17->text(), QStringLiteral("2.5"));
     // Anything is read, nothing refused.
     m_dialogs.Answers.push(QStringLiteral("1e300"));
     Click(W().Label17);

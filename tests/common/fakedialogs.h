@@ -1,0 +1,61 @@
+#pragma once
+
+// Dialogs answered by the test: each input box, colour or font picker takes
+// the next scripted answer (std::nullopt for a cancel; an empty queue also
+// cancels); messages and errors are recorded.
+
+#include "dialogservice.h"
+
+#include <QStringList>
+
+#include <optional>
+#include <queue>
+
+class FakeDialogs : public DialogService {
+public:
+    struct Asked {
+        QString caption, prompt, defaultText;
+    };
+
+    std::queue<std::optional<QString>> Answers;
+    std::queue<std::optional<QColor>> Colours;
+    std::queue<std::optional<QFont>> Fonts;
+    QList<Asked> Boxes;
+    QStringList Messages;
+    QStringList Errors;
+    QList<QColor> ColourPickersOpenedAt;
+    QList<QFont> FontPickersOpenedAt;
+
+    std::optional<QString> InputBox(QWidget*, const QString& caption, const QString& prompt,
+                                    const QString& defaultText) override
+    {
+        Boxes.append({caption, prompt, defaultText});
+        return Next(Answers);
+    }
+
+    void Message(QWidget*, const QString& text) override { Messages.append(text); }
+    void Error(QWidget*, const QString& text) override { Errors.append(text); }
+
+    std::optional<QColor> ChooseColour(QWidget*, const QColor& initial) override
+    {
+        ColourPickersOpenedAt.append(initial);
+        return Next(Colours);
+    }
+
+    std::optional<QFont> ChooseFont(QWidget*, const QFont& initial) override
+    {
+        FontPickersOpenedAt.append(initial);
+        return Next(Fonts);
+    }
+
+private:
+    template <typename T>
+    static std::optional<T> Next(std::queue<std::optional<T>>& q)
+    {
+        if (q.empty())
+            return std::nullopt;
+        std::optional<T> a = q.front();
+        q.pop();
+        return a;
+    }
+};

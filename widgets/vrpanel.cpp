@@ -1,0 +1,35 @@
+#include "vrpanel.h"
+
+#include <QPalette>
+#include <QWidget>
+
+namespace VrPanel {
+
+void Silver(QWidget* window, int fontPx)
+{
+    window->setAutoFillBackground(true);
+    QPalette pal = window->palette();
+    pal.setColor(QPalette::Window, VrLook::Silver);
+    window->setPalette(pal);
+    window->setFont(VrLook::font(fontPx));
+}
+
+QLabel* Text(QWidget* parent, const QString& text, int x, int y, int px, bool bold, const QColor& colour)
+{
+    auto* l = new QLabel(text, parent);
+    l->setFont(VrLook::font(px, bold));
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    l->setPalette(pal);
+    l->move(x, y);
+    l->adjustSize();
+    return l;
+}
+
+void SetText(QLabel* label, const QString& text)
+{
+    label->setText(text);
+    label->adjustSize();
+}
+
+} // namespace VrPanel

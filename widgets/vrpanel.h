@@ -1,0 +1,34 @@
+#pragma once
+
+// The common look of the program's windows: a silver instrument panel with
+// captions and controls placed at given pixel positions.
+
+#include "vrlook.h"
+
+#include <QColor>
+#include <QLabel>
+#include <QString>
+
+class QWidget;
+
+namespace VrPanel {
+
+// Gives a window the silver background and the caption font of the set.
+void Silver(QWidget* window, int fontPx = 12);
+
+// A caption at (x, y) in "Arial" at `px` pixels, sized to its text.
+QLabel* Text(QWidget* parent, const QString& text, int x, int y, int px = 12, bool bold = false,
+             const QColor& colour = VrLook::Ink);
+
+// Replaces a caption's text and sizes the caption to it.
+void SetText(QLabel* label, const QString& text);
+
+// Puts w at (x, y) with the given size; gives w back.
+template <typename W>
+W* Place(W* w, int x, int y, int width, int height)
+{
+    w->setGeometry(x, y, width, height);
+    return w;
+}
+
+} // namespace VrPanel
