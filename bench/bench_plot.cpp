@@ -5,8 +5,11 @@
 #include "sampling.h"
 #include "spectrumdrawing.h"
 #include "timegraph.h"
+#include "vectorcopy.h"
 
+#include <QClipboard>
 #include <QGuiApplication>
+#include <QMimeData>
 #include <QImage>
 
 #include <benchmark/benchmark.h>
@@ -69,6 +72,37 @@ void BM_DrawSpectra(benchmark::State& st)
     }
 }
 BENCHMARK(BM_DrawSpectra)->Unit(benchmark::kMicrosecond);
+
+// One "Copier" at the default copy size: the SVG, the PNG and the clipboard.
+void BM_CopyTimeGraph(benchmark::State& st)
+{
+    const SharedState s = BusyState(523);
+    const VectorDrawing draw = [&s](QPaintDevice& device, int w, int h) { DrawTimeGraphVector(device, s, w, h); };
+    for (auto _ : st)
+        benchmark::DoNotOptimize(CopyAsVector(draw, 567, 416));
+}
+BENCHMARK(BM_CopyTimeGraph)->Unit(benchmark::kMillisecond);
+
+// The copy, then its PNG as a pasting program that takes no SVG asks for it.
+void BM_CopyTimeGraphAndPastePng(benchmark::State& st)
+{
+    const SharedState s = BusyState(523);
+    const VectorDrawing draw = [&s](QPaintDevice& device, int w, int h) { DrawTimeGraphVector(device, s, w, h); };
+    for (auto _ : st) {
+        CopyAsVector(draw, 567, 416);
+        benchmark::DoNotOptimize(QGuiApplication::clipboard()->mimeData()->data(QStringLiteral("image/png")));
+    }
+}
+BENCHMARK(BM_CopyTimeGraphAndPastePng)->Unit(benchmark::kMillisecond);
+
+void BM_CopySpectra(benchmark::State& st)
+{
+    SharedState s = BusyState(523);
+    const VectorDrawing draw = [&s](QPaintDevice& device, int w, int h) { DrawSpectraVector(device, s, w, h); };
+    for (auto _ : st)
+        benchmark::DoNotOptimize(CopyAsVector(draw, 567, 416));
+}
+BENCHMARK(BM_CopySpectra)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
