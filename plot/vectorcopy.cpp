@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QSvgGenerator>
 #include <QVariant>
@@ -51,6 +52,24 @@ private:
     mutable QByteArray m_png;
 };
 
+// The generator writes the size in millimetres rounded to 1/1000; the copy
+// declares it in pixels (1/96 inch in SVG), exactly the copy's size.
+bool DeclarePixelSize(QByteArray& svg, int w, int h)
+{
+    const qsizetype start = svg.indexOf("<svg");
+    const qsizetype end = start < 0 ? -1 : svg.indexOf('>', start);
+    if (end < 0)
+        return false;
+    QByteArray head = svg.mid(start, end - start);
+    static const QRegularExpression width(QStringLiteral("\\bwidth=\"[^\"]*\""));
+    static const QRegularExpression height(QStringLiteral("\\bheight=\"[^\"]*\""));
+    QString text = QString::fromUtf8(head);
+    text.replace(width, QStringLiteral("width=\"%1\"").arg(w));
+    text.replace(height, QStringLiteral("height=\"%1\"").arg(h));
+    svg.replace(start, end - start, text.toUtf8());
+    return true;
+}
+
 } // namespace
 
 bool RenderVectorCopy(const VectorDrawing& draw, int w, int h, VectorCopy& out)
@@ -70,7 +89,7 @@ bool RenderVectorCopy(const VectorDrawing& draw, int w, int h, VectorCopy& out)
         generator.setTitle(QStringLiteral("Fourier et filtres"));
         draw(generator, w, h);
         buffer.close();
-        if (svg.isEmpty())
+        if (!DeclarePixelSize(svg, w, h))
             return false;
 
         QImage png(w, h, QImage::Format_ARGB32_Premultiplied);

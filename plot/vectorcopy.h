@@ -18,7 +18,7 @@ using VectorDrawing = std::function<void(QPaintDevice& device, int w, int h)>;
 
 // The copy's two forms.
 struct VectorCopy {
-    QByteArray Svg; // width and height in millimetres at 96 dpi, viewBox 0 0 w h
+    QByteArray Svg; // width, height and viewBox: the copy size in pixels
     QImage Png;     // w x h, transparent where nothing is drawn
 };
 

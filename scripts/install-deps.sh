@@ -20,6 +20,7 @@ locales
 xvfb
 xauth
 xclip
+librsvg2-bin
 xdotool
 x11-apps
 imagemagick

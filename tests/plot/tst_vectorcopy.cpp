@@ -11,6 +11,8 @@
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QPaintDevice>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -26,6 +28,7 @@ private slots:
     void svgDeclaresTheCopySize_data();
     void svgDeclaresTheCopySize();
     void pngIsTheSamePictureOnTransparency();
+    void anotherRendererDrawsTheSamePicture();
     void clipboardHoldsEveryForm();
     void secondCopyReplacesTheFirst();
     void failureLeavesTheClipboard_data();
@@ -45,27 +48,27 @@ void VectorCopyTest::svgDeclaresTheCopySize_data()
 {
     QTest::addColumn<int>("w");
     QTest::addColumn<int>("h");
-    QTest::addColumn<QString>("widthMm");
-    QTest::addRow("default 15 x 11 cm") << 567 << 416 << QStringLiteral("150");
-    QTest::addRow("smallest accepted") << 51 << 51 << QStringLiteral("13");
-    QTest::addRow("wide") << 1133 << 300 << QStringLiteral("300");
+    QTest::addRow("default 15 x 11 cm") << 567 << 416;
+    QTest::addRow("smallest accepted") << 51 << 51;
+    QTest::addRow("wide") << 1133 << 300;
 }
 
 void VectorCopyTest::svgDeclaresTheCopySize()
 {
     QFETCH(int, w);
     QFETCH(int, h);
-    QFETCH(QString, widthMm);
     const SharedState s = SquareThroughBandPass();
     VectorCopy copy;
     QVERIFY(RenderVectorCopy(TimeGraphOf(s), w, h, copy));
     const SvgSummary svg = ReadSvg(copy.Svg);
     QCOMPARE(svg.viewBox, QStringLiteral("0 0 %1 %2").arg(w).arg(h));
-    // Width in millimetres at 96 dpi: the pasted size follows the settings.
-    const QRegularExpression width(QStringLiteral("<svg[^>]*width=\"([0-9.]+)mm\""));
-    const auto m = width.match(QString::fromUtf8(copy.Svg));
+    // Width and height in pixels (1/96 inch): the pasted size follows the
+    // settings, 567 x 416 pixels pasting as 15 x 11 cm.
+    const QRegularExpression size(QStringLiteral("<svg[^>]*\\swidth=\"(\\d+)\"\\s+height=\"(\\d+)\""));
+    const auto m = size.match(QString::fromUtf8(copy.Svg));
     QVERIFY(m.hasMatch());
-    QCOMPARE(QString::number(qRound(m.captured(1).toDouble())), widthMm);
+    QCOMPARE(m.captured(1).toInt(), w);
+    QCOMPARE(m.captured(2).toInt(), h);
     QVERIFY(svg.texts.contains(QStringLiteral("t (s)")));
     QCOMPARE(copy.Png.size(), QSize(w, h));
 }
@@ -100,6 +103,71 @@ void VectorCopyTest::pngIsTheSamePictureOnTransparency()
     for (const QPolygonF& curve : svg.curves)
         for (const QPointF& p : curve)
             QVERIFY(p.x() >= 0 && p.x() <= 567 && p.y() >= -1 && p.y() <= 417);
+}
+
+namespace {
+
+// The span of rows of a curve's pixels in each column (empty where it has
+// none): a steep stretch covers many rows, a flat one a few.
+QList<QPair<int, int>> CurveRows(const QImage& picture, const QColor& colour)
+{
+    QList<QPair<int, int>> rows;
+    for (int x = 0; x < picture.width(); ++x) {
+        int top = -1, bottom = -1;
+        for (int y = 0; y < picture.height(); ++y) {
+            const QColor c = picture.pixelColor(x, y);
+            if (qAbs(c.red() - colour.red()) < 60 && qAbs(c.green() - colour.green()) < 60
+                && qAbs(c.blue() - colour.blue()) < 60 && c.alpha() > 128) {
+                if (top < 0)
+                    top = y;
+                bottom = y;
+            }
+        }
+        rows << qMakePair(top, bottom);
+    }
+    return rows;
+}
+
+} // namespace
+
+// The SVG, rendered by a program we did not write, shows the window's
+// picture: the synthesis curve runs where the raster picture has it.
+void VectorCopyTest::anotherRendererDrawsTheSamePicture()
+{
+    const QString rsvg = QStandardPaths::findExecutable(QStringLiteral("rsvg-convert"));
+    if (rsvg.isEmpty())
+        QSKIP("rsvg-convert is not installed");
+    SharedState s = SquareThroughBandPass();
+    s.Display.SuperposeOutput = false;
+    s.Display.ShowIdealSignal = false;
+    VectorCopy copy;
+    QVERIFY(RenderVectorCopy(TimeGraphOf(s), 567, 416, copy));
+    QProcess process;
+    process.start(rsvg, {QStringLiteral("--format=png"), QStringLiteral("--dpi-x=96"), QStringLiteral("--dpi-y=96")});
+    QVERIFY(process.waitForStarted());
+    process.write(copy.Svg);
+    process.closeWriteChannel();
+    QVERIFY(process.waitForFinished(20000));
+    QCOMPARE(process.exitCode(), 0);
+    QImage rendered;
+    QVERIFY(rendered.loadFromData(process.readAllStandardOutput(), "PNG"));
+    rendered.save(PicturePath(QStringLiteral("copy-timegraph-rsvg.png")));
+    QCOMPARE(rendered.size(), QSize(567, 416));
+
+    QImage raster;
+    DrawTimeGraph(raster, s, 567, 416);
+    const QColor yellow = ToQColor(s.Display.SynthesisColour);
+    const auto expected = CurveRows(raster, yellow);
+    const auto got = CurveRows(rendered, yellow);
+    int compared = 0, close = 0;
+    for (int x = 20; x < 547; ++x) {
+        if (expected[x].first < 0)
+            continue;
+        ++compared;
+        close += got[x].first >= 0 && got[x].first <= expected[x].second + 2 && got[x].second >= expected[x].first - 2;
+    }
+    QVERIFY(compared > 400);
+    QVERIFY2(close >= compared * 95 / 100, qPrintable(QStringLiteral("%1 of %2 columns agree").arg(close).arg(compared)));
 }
 
 void VectorCopyTest::clipboardHoldsEveryForm()
