@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the screenshot the software centre shows: the program on a virtual
 # display with a square wave through a 300 Hz band-pass filter and both
 # spectra, its windows laid on a plain background.

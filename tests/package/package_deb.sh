@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from a build folder, unpacks it into a temporary
 # root and checks what a user would get from it: the files it installs, its
 # version, that every library the program links is found and comes from a

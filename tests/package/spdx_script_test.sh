@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs scripts/spdx.sh on a small made-up source tree: the check lists the
 # files that lack the licence line and fails; adding puts the line first
 # (under a "#!" line in scripts), keeps the files' modes and the rest of

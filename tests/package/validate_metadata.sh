@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Validates the desktop entry and the software-centre metadata as desktops
 # and software centres read them, and renders the icon at the sizes a
 # desktop shows it (OUTDIR/icon-sizes.png, to look at).
