@@ -31,6 +31,11 @@ ccache
 qt6-translations-l10n
 pulseaudio
 pulseaudio-utils
+file
+desktop-file-utils
+appstream
+librsvg2-bin
+x11-utils
 "
 
 if [ "$(id -u)" -eq 0 ]; then
