@@ -41,8 +41,10 @@ Program::Program(DialogService& dialogs)
     m_mainSliders = std::make_unique<MainSliders>(*fensynth);
     Form2->SetMainSliders(m_mainSliders.get());
     QObject::connect(fensynth->VrDemoButton2, &TVrDemoButton::OnClick, Form2, [this] {
-        Form2->show();
-        Form2->raise();
+        if (Form2->isVisible())
+            Form2->raise();
+        else
+            Form2->show();
         Form2->activateWindow();
     });
     QObject::connect(Form2, &TForm2::FundamentalChanged, fensynth, &Tfensynth::ShowFundamental);
