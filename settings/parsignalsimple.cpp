@@ -282,10 +282,8 @@ void TForm2::BuildControls()
 
     // Along the bottom.
     OKbutt = Named(Place(new TVrDemoButton(QStringLiteral("OK"), this), 14, 318, 70, 64), "OKbutt");
-    QFont leave = VrLook::font(16, true);
-    QFont enter = VrLook::font(16);
-    OKbutt->setFontLeave(leave);
-    OKbutt->setFontEnter(enter);
+    OKbutt->setFontLeave(VrLook::font(16, true));
+    OKbutt->setFontEnter(VrLook::font(16));
     OKbutt->setColorLeave(Qt::black);
     OKbutt->setColorEnter(Qt::red);
 
@@ -523,7 +521,7 @@ void TForm2::CopySizeClick(bool height)
     const long double pixels = x / CmPerPixel;
     if (std::trunc(pixels) > 50 && x < 30)
         px = Round(pixels);
-    VrPanel::SetText(height ? Label27 : Label25, CopySizeText(px) + QStringLiteral(" cm"));
+    (height ? Label27 : Label25)->setText(CopySizeText(px) + QStringLiteral(" cm"));
 }
 
 void TForm2::RadioButtonClick(int n)

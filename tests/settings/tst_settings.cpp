@@ -600,6 +600,7 @@ void SettingsTest::gridAndBackground()
     Click(f.CheckBox1);
     QVERIFY(!m_s.Display.BlackBackground);
     QCOMPARE(well->grab().toImage().pixelColor(empty), QColor(Qt::white));
+    QVERIFY(f.grab().save(QStringLiteral(PICTURE_DIR "/settings-dialog-white.png")));
     QCOMPARE(m_main->Log, QStringList({"points", "points", "points"}));
 
     // Not reloaded when the dialog comes back.
@@ -795,6 +796,7 @@ void SettingsTest::copySize()
     QCOMPARE(height ? m_s.Display.CopyHeightPx : m_s.Display.CopyWidthPx, px);
     QCOMPARE(height ? m_s.Display.CopyWidthPx : m_s.Display.CopyHeightPx, height ? 567 : 416);
     QCOMPARE(label->text(), shown);
+    QCOMPARE(label->size(), QSize(58, 18));
     QVERIFY(label->width() >= label->sizeHint().width());
     QVERIFY(m_dialogs.Errors.isEmpty());
     QVERIFY(m_main->Log.isEmpty());
