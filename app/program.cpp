@@ -5,12 +5,32 @@
 #include "parsignalsimple.h"
 #include "rappcyclique.h"
 #include "repres.h"
+#include "sampling.h"
 #include "simplefour.h"
+#include "spectrumdrawing.h"
+#include "tvrdemobutton.h"
+#include "tvrslider.h"
+#include "vrpanel.h"
+
+namespace {
+
+// The main window's sliders as the settings dialog reads them.
+class MainSliders : public MainSliderSettings {
+public:
+    explicit MainSliders(const Tfensynth& w) : m_w(w) {}
+    int MeanSliderMax() const override { return m_w.VrSlidermoy->MaxValue(); }
+    int KeyIncrement() const override { return m_w.Vramp[1]->KeyIncrement; }
+
+private:
+    const Tfensynth& m_w;
+};
+
+} // namespace
 
 Program::Program(DialogService& dialogs)
 {
     fensynth = new Tfensynth(m_state, dialogs);
-    Form2 = new TForm2();
+    Form2 = new TForm2(m_state, dialogs);
     fengraphe = new Tfengraphe(m_state);
     fenspectres = new Tfenspectres();
     rappcycl = new Trappcycl(m_state);
@@ -18,6 +38,36 @@ Program::Program(DialogService& dialogs)
     fensynth->SetWindows(Form2, fengraphe, fenspectres, rappcycl, fenetson);
 
     fengraphe->RecomputeAndRedraw = [this](bool rescale, int w, int h) { fensynth->RecomputeAndRedraw(rescale, w, h); };
+    m_mainSliders = std::make_unique<MainSliders>(*fensynth);
+    Form2->SetMainSliders(m_mainSliders.get());
+    QObject::connect(fensynth->VrDemoButton2, &TVrDemoButton::OnClick, Form2, [this] {
+        if (Form2->isVisible())
+            Form2->raise();
+        else
+            Form2->show();
+        Form2->activateWindow();
+    });
+    QObject::connect(Form2, &TForm2::FundamentalChanged, fensynth, &Tfensynth::ShowFundamental);
+    QObject::connect(Form2, &TForm2::FullScaleChanged, fensynth,
+                     [this](const QString& text) { VrPanel::SetText(fensynth->Label5, text); });
+    QObject::connect(Form2, &TForm2::MeanRangeChanged, fensynth, [this](int maxValue) {
+        fensynth->VrSlidermoy->setMaxValue(maxValue);
+        fensynth->VrSlidermoy->setMinValue(-maxValue);
+    });
+    QObject::connect(Form2, &TForm2::KeyIncrementChanged, fensynth, [this](int step) {
+        fensynth->VrSlidermoy->KeyIncrement = step;
+        for (int k = 1; k <= HarmonicCount; ++k)
+            fensynth->Vramp[k]->KeyIncrement = step;
+    });
+    QObject::connect(Form2, &TForm2::PointCountResetRequested, fengraphe,
+                     [this] { m_state.View.PointCount = PointCountForWidth(fengraphe->width()); });
+    QObject::connect(Form2, &TForm2::RedrawRequested, fensynth, &Tfensynth::Redraw);
+    QObject::connect(Form2, &TForm2::SpectraRedrawRequested, fenspectres, [this] {
+        QImage picture = fenspectres->Picture();
+        DrawSpectra(picture, m_state, fenspectres->width() - 50, fenspectres->height() - 100);
+        fenspectres->ShowPicture(picture);
+    });
+
     rappcycl->ApplyPreset = [this] { fensynth->ApplyPreset(); };
     rappcycl->RecomputeAndRedraw = [this](bool rescale) {
         fensynth->RecomputeAndRedraw(rescale, fengraphe->width() - 30, fengraphe->height() - 110);

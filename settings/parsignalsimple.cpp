@@ -1,13 +1,573 @@
 #include "parsignalsimple.h"
 
+#include "dialogservice.h"
+#include "numbers.h"
+#include "rounding.h"
+#include "sampling.h"
+#include "tvrcheckled.h"
+#include "tvrdemobutton.h"
+#include "tvrnumedit.h"
+#include "tvrstredit.h"
 #include "vrlook.h"
+#include "vrpanel.h"
 
-TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSignalBlocker>
+#include <QWindow>
+
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+
+// The build passes the project's version.
+#ifndef PROGRAM_VERSION
+#define PROGRAM_VERSION "0"
+#endif
+
+using VrPanel::Place;
+using VrPanel::Text;
+
+namespace {
+
+// Copy sizes are kept in pixels and shown in centimetres.
+constexpr long double CmPerPixel = 0.02644L;
+
+// Periods fewer than this would make the time axis of the highest
+// frequency shorter than the smallest normal double.
+constexpr double SmallestPeriods = DBL_MIN * 1e6;
+
+// Longest part of a typed text that an error message quotes.
+constexpr int QuotedTextLimit = 40;
+
+struct ColourLabelRow {
+    const char* name;
+    const char* caption;
+};
+
+// Indexed by TForm2::ColourIndex.
+const ColourLabelRow ColourLabels[TForm2::ColourCount] = {
+    {"Label3", "Couleur axes"},
+    {"Label24", "Couleur signal"},
+    {"Label17", "Couleur synthèse"},
+    {"Label29", "Couleur sortie"},
+    {"Label7", "Couleur harmo 1"},
+    {"Label8", "Couleur harmo 2"},
+    {"Label5", "Couleur harmo 3"},
+    {"Label9", "Couleur harmo 4"},
+    {"Label10", "Couleur harmo 5"},
+    {"Label11", "Couleur harmo 6"},
+    {"Label12", "Couleur harmo 7"},
+    {"Label13", "Couleur harmo 8"},
+    {"Label23", "Couleur harmo 9"},
+    {"Label14", "Couleur harmo 10"},
+    {"Label15", "Couleur harmo11"},
+    {"Label16", "Couleur harmo 12"},
+    {"Label30", "Couleur spectre Entrée"},
+    {"Label31", "Couleur spectre Sortie"},
+};
+
+const SpectrumMode SpectrumModes[4] = {SpectrumMode::Percent, SpectrumMode::Percent, SpectrumMode::Amplitude,
+                                       SpectrumMode::Rms};
+
+QString Fmt(double v)
 {
+    return QString::fromStdString(FormatNumber(v));
+}
+
+double Parse(const QString& text)
+{
+    return ParseNumber(text.toStdString());
+}
+
+QColor ToQColor(Colour c)
+{
+    return QColor(QRgb(c & 0xFFFFFF));
+}
+
+// A copy size in pixels as the dialog writes it: centimetres to three
+// significant digits.
+QString CopySizeText(std::int32_t px)
+{
+    return Fmt(RoundToDigits(2, static_cast<double>(px * CmPerPixel)));
+}
+
+template <typename T>
+T* Named(T* w, const char* name)
+{
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
+
+TVrDisplay* Group(QWidget* parent, const char* name, const QString& caption, int x, int y, int w, int h)
+{
+    auto* panel = Named(Place(new TVrDisplay(parent), x, y, w, h), name);
+    Text(panel, caption, 8, 4, 12, true);
+    return panel;
+}
+
+// A sunken well behind the colour labels, filled with the graphs'
+// background colour (the palette's window colour), so the labels read as a
+// legend of the graphs.
+class ColourWell : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        VrLook::sunkenWell(p, rect(), palette().color(QPalette::Window));
+    }
+};
+
+} // namespace
+
+void TClickableLabel::setTextColour(const QColor& colour)
+{
+    QPalette pal = palette();
+    pal.setColor(QPalette::WindowText, colour);
+    setPalette(pal);
+}
+
+QColor TClickableLabel::textColour() const
+{
+    return palette().color(QPalette::WindowText);
+}
+
+void TClickableLabel::mouseReleaseEvent(QMouseEvent* e)
+{
+    QLabel::mouseReleaseEvent(e);
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
+        emit OnClick(this);
+}
+
+TRadioGroup::TRadioGroup(const QString& caption, const QStringList& items, bool boldCaption, QWidget* parent)
+    : TVrDisplay(parent)
+{
+    Text(this, caption, boldCaption ? 8 : 6, boldCaption ? 4 : 5, 12, boldCaption);
+    int x = 8;
+    for (const QString& item : items) {
+        auto* led = new TVrCheckLed(item, this);
+        led->setCheckStyle(TVrCheckLed::csRadioButton);
+        led->setCursor(Qt::PointingHandCursor);
+        led->setGeometry(x, 23, led->sizeHint().width(), led->sizeHint().height());
+        x += led->width() + 10;
+        m_items.append(led);
+        connect(led, &TVrCheckLed::OnChange, this, [this](TVrCheckLed* sender) {
+            if (sender->Checked()) {
+                emit OnClick(this);
+            } else if (ItemIndex() < 0) {
+                const QSignalBlocker quiet(sender);
+                sender->setChecked(true);
+            }
+        });
+    }
+}
+
+int TRadioGroup::ItemIndex() const
+{
+    for (int i = 0; i < m_items.size(); ++i)
+        if (m_items[i]->Checked())
+            return i;
+    return -1;
+}
+
+void TRadioGroup::setItemIndex(int index)
+{
+    if (TVrCheckLed* led = m_items.value(index))
+        led->setChecked(true);
+}
+
+TForm2::TForm2(SharedState& state, DialogService& dialogs, QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_state(state),
+      m_dialogs(dialogs), m_pickerFont(QStringLiteral("MS Sans Serif"), 8)
+{
+    setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Parametres"));
     setFixedSize(458, 394);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, VrLook::Silver);
-    setPalette(pal);
+    VrPanel::Silver(this);
+    BuildControls();
+    Connect();
+}
+
+void TForm2::BuildControls()
+{
+    auto field = [](auto* edit, const char* name, int y) {
+        Named(Place(edit, 8, y, 96, 20), name);
+        edit->setTextColor(VrLook::SegmentHigh);
+        return edit;
+    };
+
+    // Left column: what OK commits, and the spectrum mode.
+    TVrDisplay* signal = Group(this, "GroupBox1", QStringLiteral("Parametres du signal"), 6, 4, 194, 142);
+    Text(signal, QStringLiteral("Fréquence: (<1MHz)"), 8, 22, 12);
+    VrNumEdit1 = field(new TVrNumEdit(signal), "VrNumEdit1", 38);
+    VrNumEdit1->setMaxValue(1000000);
+    Text(signal, QStringLiteral("Amplitude max des harmoniques"), 8, 62, 12);
+    VrStrEdit1 = field(new TVrStrEdit(signal), "VrStrEdit1", 78);
+    Text(signal, QStringLiteral("Nb de périodes visualisées<10"), 8, 102, 12);
+    VrStrEdit2 = field(new TVrStrEdit(signal), "VrStrEdit2", 118);
+
+    TVrDisplay* synth = Group(this, "GroupBox2", QStringLiteral("Synthetiseur"), 6, 150, 194, 102);
+    Text(synth, QStringLiteral("Coeff max valmoy<=10"), 8, 22, 12);
+    VrNumEdit2 = field(new TVrNumEdit(synth), "VrNumEdit2", 38);
+    VrNumEdit2->setMaxValue(10);
+    VrNumEdit2->setValue(4);
+    Text(synth, QStringLiteral("Incrément (%) avec touches"), 8, 62, 12);
+    VrNumEdit3 = field(new TVrNumEdit(synth), "VrNumEdit3", 78);
+    VrNumEdit3->setMinValue(1);
+    VrNumEdit3->setMaxValue(10);
+    VrNumEdit3->setValue(5);
+
+    auto* spectra = Named(Place(new TRadioGroup(QStringLiteral("Type spectres"),
+                                                {QStringLiteral("% amp"), QStringLiteral("Ampl"), QStringLiteral("RMS")},
+                                                true, this),
+                                6, 256, 194, 46),
+                          "GroupBox5");
+    for (int n = 1; n <= 3; ++n) {
+        RadioButton[n] = spectra->Item(n - 1);
+        RadioButton[n]->setObjectName(QStringLiteral("RadioButton%1").arg(n));
+    }
+    RadioButton[1]->setChecked(true);
+    connect(spectra, &TRadioGroup::OnClick, this,
+            [this](TRadioGroup* group) { RadioButtonClick(group->ItemIndex() + 1); });
+
+    // Right: the look of the graphs, acting at once.
+    TVrDisplay* graphs = Group(this, "GroupBox3", QStringLiteral("Parametres graphiques"), 206, 4, 246, 302);
+    choixquad = Named(Place(new TVrCheckLed(QStringLiteral("Quadrillage"), graphs), 8, 24, 86, 16), "choixquad");
+    CheckBox1 = Named(Place(new TVrCheckLed(QStringLiteral("Fond noir"), graphs), 8, 44, 86, 16), "CheckBox1");
+    CheckBox1->setChecked(true);
+    RadioGroup1 = Named(Place(new TRadioGroup(QStringLiteral("Type de quadrillage"),
+                                              {QStringLiteral("Plein"), QStringLiteral("Pointillés")}, false, graphs),
+                              98, 20, 140, 46),
+                        "RadioGroup1");
+    RadioGroup1->setItemIndex(1);
+    for (QWidget* w : {static_cast<QWidget*>(choixquad), static_cast<QWidget*>(CheckBox1)})
+        w->setCursor(Qt::PointingHandCursor);
+
+    Label6 = Named(new TClickableLabel(QStringLiteral("Longueur graduations:  3"), graphs), "Label6");
+    Label6->setFont(VrLook::font(12));
+    Label6->setCursor(Qt::PointingHandCursor);
+    Label6->move(8, 70);
+    Label6->adjustSize();
+
+    VrDemoButton2 = Named(Place(new TVrDemoButton(QStringLiteral("Type graduations"), graphs), 8, 88, 112, 26),
+                          "VrDemoButton2");
+
+    Label4 = Named(Text(graphs, QStringLiteral("Couleurs des courbes:"), 8, 118, 12, true), "Label4");
+    m_colourWell = Named(Place(new ColourWell(graphs), 6, 134, 234, 163), "ColourWell");
+    ShowBackground();
+    auto colourLabel = [&](int index, int x, int row) {
+        auto* l = Named(new TClickableLabel(QString::fromUtf8(ColourLabels[index].caption), m_colourWell),
+                        ColourLabels[index].name);
+        l->setFont(VrLook::font(11));
+        l->setCursor(Qt::PointingHandCursor);
+        l->move(x, 3 + 13 * row);
+        l->adjustSize();
+        ColourLabel[index] = l;
+    };
+    colourLabel(AxisColourIndex, 8, 0);
+    colourLabel(SignalColourIndex, 8, 2);
+    colourLabel(SynthesisColourIndex, 8, 3);
+    colourLabel(OutputColourIndex, 8, 4);
+    colourLabel(InputSpectrumColourIndex, 8, 6);
+    colourLabel(OutputSpectrumColourIndex, 8, 7);
+    for (int k = 1; k <= HarmonicCount; ++k)
+        colourLabel(FirstHarmonicColourIndex + k - 1, 136, k - 1);
+    for (int i = 0; i < ColourCount; ++i)
+        ShowColour(i);
+
+    // Along the bottom.
+    OKbutt = Named(Place(new TVrDemoButton(QStringLiteral("OK"), this), 14, 318, 70, 64), "OKbutt");
+    OKbutt->setFontLeave(VrLook::font(16, true));
+    OKbutt->setFontEnter(VrLook::font(16));
+    OKbutt->setColorLeave(Qt::black);
+    OKbutt->setColorEnter(Qt::red);
+
+    TVrDisplay* copy = Group(this, "GroupBox4", QStringLiteral("Taille graphe copié"), 96, 310, 170, 78);
+    auto sizeLabel = [&](const char* name, const QString& caption, const QString& unit, int y) {
+        auto* l = Named(Place(new TClickableLabel(caption, copy), 10, y, 58, 18), name);
+        l->setAutoFillBackground(true);
+        QPalette pal = l->palette();
+        pal.setColor(QPalette::Window, QColor(0x80, 0x80, 0x80));
+        pal.setColor(QPalette::WindowText, Qt::white);
+        l->setPalette(pal);
+        l->setFont(VrLook::font(12, true));
+        l->setAlignment(Qt::AlignCenter);
+        l->setCursor(Qt::PointingHandCursor);
+        l->setToolTip(QStringLiteral("Cliquer pour changer"));
+        Text(copy, unit, 74, y + 2, 12);
+        return l;
+    };
+    Label25 = sizeLabel("Label25", QStringLiteral("14,9"), QStringLiteral("horiz (cm)"), 26);
+    Label27 = sizeLabel("Label27", QStringLiteral("11"), QStringLiteral("vertic (cm)"), 50);
+
+    TVrDisplay* about = Group(this, "GroupBox6", QStringLiteral("A propos"), 272, 310, 180, 78);
+    Text(about, QStringLiteral("Fourier et filtres"), 10, 26, 12, true, QColor(0x00, 0x80, 0x80));
+    Text(about, QStringLiteral("Version " PROGRAM_VERSION), 10, 48, 12);
+}
+
+void TForm2::Connect()
+{
+    connect(OKbutt, &TVrDemoButton::OnClick, this, &TForm2::OKbuttClick);
+    connect(choixquad, &TVrCheckLed::OnChange, this, &TForm2::choixquadClick);
+    connect(RadioGroup1, &TRadioGroup::OnClick, this, &TForm2::RadioGroup1Click);
+    connect(CheckBox1, &TVrCheckLed::OnChange, this, &TForm2::CheckBox1Click);
+    connect(Label6, &TClickableLabel::OnClick, this, &TForm2::Label6Click);
+    connect(VrDemoButton2, &TVrDemoButton::OnClick, this, &TForm2::VrDemoButton2Click);
+    for (int i = 0; i < ColourCount; ++i)
+        connect(ColourLabel[i], &TClickableLabel::OnClick, this, [this, i] { ColourLabelClick(i); });
+    connect(Label25, &TClickableLabel::OnClick, this, [this] { CopySizeClick(false); });
+    connect(Label27, &TClickableLabel::OnClick, this, [this] { CopySizeClick(true); });
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &TForm2::FocusWindowChanged);
+}
+
+Colour& TForm2::ColourField(int index)
+{
+    DisplaySettings& d = m_state.Display;
+    switch (index) {
+    case AxisColourIndex:
+        return d.Plot.AxisColour;
+    case SignalColourIndex:
+        return d.SignalColour;
+    case SynthesisColourIndex:
+        return d.SynthesisColour;
+    case OutputColourIndex:
+        return d.OutputColour;
+    case InputSpectrumColourIndex:
+        return d.InputSpectrumColour;
+    case OutputSpectrumColourIndex:
+        return d.OutputSpectrumColour;
+    default:
+        return d.Plot.HarmonicColour[std::clamp(index - FirstHarmonicColourIndex + 1, 1, HarmonicCount)];
+    }
+}
+
+void TForm2::ShowColour(int index)
+{
+    ColourLabel[index]->setTextColour(ToQColor(ColourField(index)));
+}
+
+// Loads the fields from the state, replacing whatever was typed and not
+// committed.
+void TForm2::initparamsignal()
+{
+    VrNumEdit1->setValue(m_state.Signal.FundamentalHz);
+    VrStrEdit1->setText(Fmt(m_state.Signal.FullScaleValue));
+    VrStrEdit2->setText(Fmt(m_state.View.PeriodsShown));
+    if (m_sliders) {
+        VrNumEdit2->setValue(m_sliders->MeanSliderMax() / 100.0);
+        VrNumEdit3->setValue(m_sliders->KeyIncrement());
+    }
+    for (int i = 0; i < ColourCount; ++i)
+        ShowColour(i);
+}
+
+void TForm2::ConversionError(const QString& text)
+{
+    QString quoted = text;
+    if (quoted.size() > QuotedTextLimit)
+        quoted = quoted.left(QuotedTextLimit) + QStringLiteral("…");
+    m_dialogs.Error(this, QStringLiteral("« %1 » n'est pas un nombre valide").arg(quoted));
+}
+
+// Checks and commits the five fields in turn; the first refused one shows
+// its message and ends the handler, leaving the fields before it committed.
+void TForm2::OKbuttClick()
+{
+    SignalState& sig = m_state.Signal;
+    TimeGraphView& view = m_state.View;
+    bool ok = true;
+
+    // A fractional frequency is rounded; one that rounds to 0 Hz is refused
+    // like 0 itself.
+    const double v = VrNumEdit1->Value(&ok);
+    if (!ok)
+        return ConversionError(VrNumEdit1->text());
+    if (v >= 1000000 || v <= 0 || Round(v) < 1)
+        return m_dialogs.Error(this, QStringLiteral("Entrer à nouveau la fréquence"));
+    sig.FundamentalHz = Round(v);
+    ResetTimeRange(m_state);
+
+    // The mean keeps its percentage of full scale.
+    const double a = Parse(VrStrEdit1->text());
+    if (!(a > 0))
+        return m_dialogs.Error(this, QStringLiteral("Entrer à nouveau l amplitude"));
+    const long double r = static_cast<long double>(a) / sig.FullScaleValue;
+    sig.FullScaleValue = a;
+    sig.MeanValue = SaturateToDouble(sig.MeanValue * r);
+
+    // So few periods that the time axis would vanish are refused like 0.
+    const double p = Parse(VrStrEdit2->text());
+    if (p >= 10 || !(p >= SmallestPeriods))
+        return m_dialogs.Error(this, QStringLiteral("Entrer à nouveau le nombre de périodes"));
+    view.PeriodsShown = p;
+    ResetTimeRange(m_state);
+
+    // The mean slider's bound must round to a position the mean read-out can
+    // show (1 ... 999).
+    const double c = VrNumEdit2->Value(&ok);
+    if (!ok)
+        return ConversionError(VrNumEdit2->text());
+    const std::int32_t bound = Round(100.0L * c);
+    if (c <= 0 || c >= 10 || bound < 1 || bound > 999)
+        return m_dialogs.Error(this, QStringLiteral("Entrer à nouveau le coeff max de la valeur moyenne"));
+    emit MeanRangeChanged(bound);
+
+    // A step that rounds to 0 would leave the arrow keys dead.
+    const double k = VrNumEdit3->Value(&ok);
+    if (!ok)
+        return ConversionError(VrNumEdit3->text());
+    if (k <= 0 || k >= 10 || Round(k) < 1)
+        return m_dialogs.Error(this, QStringLiteral("Entrer à nouveau le % incrémental"));
+    emit KeyIncrementChanged(Round(k));
+
+    hide();
+    emit FundamentalChanged();
+    emit FullScaleChanged(Fmt(sig.FullScaleValue));
+    emit RedrawRequested();
+}
+
+void TForm2::choixquadClick()
+{
+    m_state.Display.Plot.GridOn = choixquad->Checked();
+    emit PointCountResetRequested();
+}
+
+void TForm2::RadioGroup1Click()
+{
+    m_state.Display.Plot.GridDotted = RadioGroup1->ItemIndex() != 0;
+    emit PointCountResetRequested();
+}
+
+void TForm2::CheckBox1Click()
+{
+    m_state.Display.BlackBackground = CheckBox1->Checked();
+    ShowBackground();
+}
+
+void TForm2::ShowBackground()
+{
+    QPalette pal = m_colourWell->palette();
+    pal.setColor(QPalette::Window, m_state.Display.BlackBackground ? Qt::black : Qt::white);
+    m_colourWell->setPalette(pal);
+}
+
+// The tick length, 1 to 30 pixels; another whole number is ignored, a text
+// that is no whole number is refused with a message.
+void TForm2::Label6Click()
+{
+    const std::optional<QString> answer =
+        m_dialogs.InputBox(this, QStringLiteral("Longueur des graduations"),
+                           QStringLiteral("Entrer la longueur des graduations < 30"),
+                           QString::number(m_state.Display.Plot.GraduationLength));
+    if (!answer)
+        return;
+    bool ok = false;
+    const int n = answer->trimmed().toInt(&ok, 10);
+    if (!ok)
+        return ConversionError(*answer);
+    if (n >= 1 && n <= 30)
+        m_state.Display.Plot.GraduationLength = n;
+    emit PointCountResetRequested();
+}
+
+// The graduation font, taken from the font picker when confirmed.
+void TForm2::VrDemoButton2Click()
+{
+    const std::optional<QFont> font = m_dialogs.ChooseFont(this, m_pickerFont);
+    if (!font)
+        return;
+    m_pickerFont = *font;
+    int points = font->pointSize();
+    if (points <= 0 && font->pixelSize() > 0)
+        points = Round(font->pixelSize() * 72.0L / 96.0L);
+    m_state.Display.Plot.FontName = font->family().toStdString();
+    m_state.Display.Plot.FontSize = std::max(1, points);
+    emit PointCountResetRequested();
+}
+
+// A colour label: the colour picker opens at the colour last taken from it;
+// a confirmed colour goes to the field the label edits and to the label.
+void TForm2::ColourLabelClick(int index)
+{
+    if (index < 0 || index >= ColourCount)
+        return;
+    const std::optional<QColor> colour = m_dialogs.ChooseColour(this, m_pickerColour);
+    if (!colour || !colour->isValid())
+        return;
+    m_pickerColour = colour->toRgb();
+    ColourField(index) = m_pickerColour.rgb() & 0xFFFFFF;
+    ShowColour(index);
+    if (index != InputSpectrumColourIndex && index != OutputSpectrumColourIndex)
+        emit PointCountResetRequested();
+}
+
+// The copy width or height, typed in centimetres: a size of more than 50
+// whole pixels and less than 30 cm is taken, anything else ignored.
+void TForm2::CopySizeClick(bool height)
+{
+    std::int32_t& px = height ? m_state.Display.CopyHeightPx : m_state.Display.CopyWidthPx;
+    const std::optional<QString> answer =
+        m_dialogs.InputBox(this, height ? QStringLiteral("Entrer la hauteur") : QStringLiteral("Entrer la largeur"),
+                           height ? QStringLiteral("Hauteur en cm < 30") : QStringLiteral("Largeur en cm < 30"),
+                           CopySizeText(px));
+    if (!answer)
+        return;
+    const double x = Parse(*answer);
+    const long double pixels = x / CmPerPixel;
+    if (std::trunc(pixels) > 50 && x < 30)
+        px = Round(pixels);
+    (height ? Label27 : Label25)->setText(CopySizeText(px) + QStringLiteral(" cm"));
+}
+
+void TForm2::RadioButtonClick(int n)
+{
+    if (n < 1 || n > 3 || !RadioButton[n]->Checked())
+        return;
+    m_state.Display.SpectrumMode = SpectrumModes[n];
+    emit SpectraRedrawRequested();
+}
+
+bool TForm2::IsOwnWindow(const QWindow* w) const
+{
+    const QWindow* mine = windowHandle();
+    for (; w; w = w->transientParent())
+        if (w == mine)
+            return true;
+    return false;
+}
+
+// Remembers that another window of the program took over, so that coming
+// back reloads the fields; the dialog's own boxes and pickers do not count,
+// nor does leaving for another program.
+void TForm2::FocusWindowChanged(QWindow* w)
+{
+    if (w && !IsOwnWindow(w))
+        m_cameFromOtherWindow = true;
+}
+
+bool TForm2::event(QEvent* e)
+{
+    if (e->type() == QEvent::WindowActivate && m_cameFromOtherWindow) {
+        m_cameFromOtherWindow = false;
+        initparamsignal();
+    }
+    return QWidget::event(e);
+}
+
+void TForm2::showEvent(QShowEvent* e)
+{
+    m_cameFromOtherWindow = false;
+    initparamsignal();
+    QWidget::showEvent(e);
+}
+
+// The dialog closes only through OK.
+void TForm2::closeEvent(QCloseEvent* e)
+{
+    e->ignore();
 }
