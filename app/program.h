@@ -8,6 +8,7 @@
 
 #include <memory>
 
+class SoundPort;
 class TForm2;
 class Tfenetson;
 class Tfengraphe;
@@ -39,4 +40,5 @@ public:
 
 private:
     SharedState m_state;
+    std::unique_ptr<SoundPort> m_soundPort;
 };
