@@ -30,6 +30,7 @@ ccache
 qt6-translations-l10n
 pulseaudio
 pulseaudio-utils
+python3
 "
 
 if [ "$(id -u)" -eq 0 ]; then
