@@ -97,6 +97,7 @@ ScaledSeries Scaled(const SharedState& state, SoundSource source, long double sc
 // Four doubles handled as one (GCC/Clang vector extension): four samples
 // are computed side by side.
 using V4 = double __attribute__((vector_size(32)));
+using I4 = std::int64_t __attribute__((vector_size(32))); // lane masks, whole numbers
 constexpr int Lanes = 4;
 
 // Up to this fundamental the split of f0 t below is exact and the
@@ -174,16 +175,16 @@ std::uint8_t ExactSample::operator()(std::int32_t i) const
 #define SOUND_VECTOR_CLONES
 #endif
 
-// Samples [first, first + count) of a sound of n samples lasting d seconds.
+// The n samples of a sound lasting d seconds, four at a time.
 SOUND_VECTOR_CLONES
-void RenderRun(const ScaledSeries& s, std::int32_t n, double d, std::int32_t first, std::int32_t count,
-               std::uint8_t* out, const ExactSample& exact)
+void RenderRun(const ScaledSeries& s, std::int32_t n, double d, std::uint8_t* out, const ExactSample& exact)
 {
     const double nd = n;
-    V4 index = V4{0.0, 1.0, 2.0, 3.0} + static_cast<double>(first);
-    for (std::int32_t g = 0; g < count; g += Lanes, index += static_cast<double>(Lanes)) {
-        // t = (i / N) * d, then f0 t split exactly (f0 < 2^26): t = th + tl
-        // with th of 26 bits, so f0 th and f0 tl are exact doubles.
+    V4 index = V4{0.0, 1.0, 2.0, 3.0};
+    for (std::int32_t g = 0; g < n; g += Lanes, index += static_cast<double>(Lanes)) {
+        // t = (i / N) * d as the evaluators get it, then f0 t split exactly
+        // (f0 <= 2^20): t = th + tl with th of 26 bits, so f0 th and f0 tl
+        // are exact doubles.
         const V4 t = index / nd * d;
         const V4 big = t * 134217729.0; // 2^27 + 1
         const V4 th = big - (big - t);
@@ -208,22 +209,30 @@ void RenderRun(const ScaledSeries& s, std::int32_t n, double d, std::int32_t fir
             sk = sNext;
             ck = cNext;
         }
-        // The samples: held to -1 .. 256 (a NaN would go to -1) and rounded.
+        // The samples: held to -1 .. 256 (a NaN would go to -1), rounded,
+        // held to 0 .. 255.
         const V4 x = acc + 127.0;
         const V4 held = x >= Splat(-1.0) ? (x <= Splat(256.0) ? x : Splat(256.0)) : Splat(-1.0);
         const V4 nearest = RoundSmall(held);
         const V4 off = held - nearest;
         const V4 toHalf = 0.5 - (off < Splat(0.0) ? -off : off);
+        const I4 bytes = __builtin_convertvector(
+            nearest < Splat(0.0) ? Splat(0.0) : (nearest > Splat(255.0) ? Splat(255.0) : nearest), I4);
+        // Only a value close to one of the boundaries 0.5 .. 254.5 can round
+        // differently from the evaluators' own value.
+        const I4 close = (toHalf <= Splat(s.tolerance)) & (held > Splat(0.0)) & (held < Splat(255.0));
 
-        const int lanes = std::min(Lanes, count - g);
-        for (int l = 0; l < lanes; ++l) {
-            // Only a value close to one of the boundaries 0.5 .. 254.5 can
-            // round differently from the evaluators' own value.
-            if (toHalf[l] <= s.tolerance && held[l] > 0.0 && held[l] < 255.0)
-                out[g + l] = exact(first + g + l);
-            else
-                out[g + l] = static_cast<std::uint8_t>(std::clamp(nearest[l], 0.0, 255.0));
+        const int lanes = std::min(Lanes, n - g);
+        std::uint8_t* o = out + g;
+        if (lanes == Lanes && !(close[0] | close[1] | close[2] | close[3])) {
+            o[0] = static_cast<std::uint8_t>(bytes[0]);
+            o[1] = static_cast<std::uint8_t>(bytes[1]);
+            o[2] = static_cast<std::uint8_t>(bytes[2]);
+            o[3] = static_cast<std::uint8_t>(bytes[3]);
+            continue;
         }
+        for (int l = 0; l < lanes; ++l)
+            o[l] = close[l] ? exact(g + l) : static_cast<std::uint8_t>(bytes[l]);
     }
 }
 
@@ -274,7 +283,7 @@ std::vector<std::uint8_t> RenderSound(const SharedState& state, double seconds, 
             out[i] = exact(i);
         return samples;
     }
-    RenderRun(s, n, d, 0, n, out, exact);
+    RenderRun(s, n, d, out, exact);
     return samples;
 }
 
