@@ -64,6 +64,9 @@ void QtSoundPort::SOUNDOUT(const std::uint8_t* samples, std::int32_t count)
     m_source.setData(m_samples);
     m_source.open(QIODevice::ReadOnly);
     m_sink = std::make_unique<QAudioSink>(device, format);
+    // The server is asked to take the whole sound at once (10 s are 440 kB),
+    // so that a busy event loop cannot starve it halfway.
+    m_sink->setBufferSize(m_samples.size());
     // The sink turns idle as soon as the last samples are handed over,
     // while the server still plays them: it is left open, not stopped.
     m_sink->start(&m_source);
