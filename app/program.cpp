@@ -3,6 +3,7 @@
 #include "etudson.h"
 #include "fenetspectres.h"
 #include "parsignalsimple.h"
+#include "qtsoundport.h"
 #include "rappcyclique.h"
 #include "repres.h"
 #include "sampling.h"
@@ -27,6 +28,9 @@ private:
 
 } // namespace
 
+#include <QCoreApplication>
+#include <QPushButton>
+
 Program::Program(DialogService& dialogs)
 {
     fensynth = new Tfensynth(m_state, dialogs);
@@ -34,7 +38,8 @@ Program::Program(DialogService& dialogs)
     fengraphe = new Tfengraphe(m_state);
     fenspectres = new Tfenspectres();
     rappcycl = new Trappcycl(m_state);
-    fenetson = new Tfenetson();
+    m_soundPort = std::make_unique<QtSoundPort>();
+    fenetson = new Tfenetson(m_state, dialogs, *m_soundPort);
     fensynth->SetWindows(Form2, fengraphe, fenspectres, rappcycl, fenetson);
 
     fengraphe->RecomputeAndRedraw = [this](bool rescale, int w, int h) { fensynth->RecomputeAndRedraw(rescale, w, h); };
@@ -72,6 +77,8 @@ Program::Program(DialogService& dialogs)
     rappcycl->RecomputeAndRedraw = [this](bool rescale) {
         fensynth->RecomputeAndRedraw(rescale, fengraphe->width() - 30, fengraphe->height() - 110);
     };
+    QObject::connect(fensynth->BitBtn1, &QPushButton::clicked, fenetson, &Tfenetson::SoundButtonClick);
+    QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, fenetson, &Tfenetson::StopSound);
 }
 
 Program::~Program()

@@ -9,6 +9,7 @@
 #include <memory>
 
 class MainSliderSettings;
+class SoundPort;
 class TForm2;
 class Tfenetson;
 class Tfengraphe;
@@ -41,4 +42,5 @@ public:
 private:
     SharedState m_state;
     std::unique_ptr<MainSliderSettings> m_mainSliders;
+    std::unique_ptr<SoundPort> m_soundPort;
 };

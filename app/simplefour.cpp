@@ -595,5 +595,8 @@ void Tfensynth::Label17Click()
 void Tfensynth::closeEvent(QCloseEvent* e)
 {
     QWidget::closeEvent(e);
-    QCoreApplication::quit();
+    // exit, not quit: quit asks every window to close first, and the
+    // time-graph window answers a close by minimizing, which would keep the
+    // program running.
+    QCoreApplication::exit(0);
 }

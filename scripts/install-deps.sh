@@ -36,6 +36,7 @@ desktop-file-utils
 appstream
 librsvg2-bin
 x11-utils
+python3
 "
 
 if [ "$(id -u)" -eq 0 ]; then
