@@ -21,7 +21,7 @@ constexpr double DynamicRangeDb = 100.0; // the gain axis reaches this far below
 constexpr double MinimumSpanDb = 40.0;
 constexpr double DbStep = 10.0;
 constexpr double PhaseStepDeg = 45.0;
-constexpr double MaxPhaseSteps = 16.0;
+constexpr double MaxSteps = 16.0;
 
 // Frequencies are held within the decades the axis may reach before their
 // decade is looked for, so that the search below is short and exact.
@@ -95,29 +95,41 @@ bool ClipY(WorldSegment& s, double lo, double hi)
     return true;
 }
 
+// Graduation steps: `step` doubled while more than MaxSteps would be needed
+// for lowest .. highest with a step of margin on each side.
+double AxisStep(double step, double lowest, double highest)
+{
+    while ((highest - lowest) / step > MaxSteps - 2)
+        step *= 2;
+    return step;
+}
+
 ValueAxis GainAxis(const ResponseView& view)
 {
-    double top = -Infinity, bottom = Infinity;
-    auto take = [&](double db) {
-        if (std::isfinite(db)) {
-            top = std::max(top, db);
-            bottom = std::min(bottom, db);
-        }
-    };
+    double top = -Infinity, bottom = Infinity, lowestMarker = Infinity;
     for (const ResponseSample& s : view.Curve)
-        take(s.GainDb);
+        if (std::isfinite(s.GainDb)) {
+            top = std::max(top, s.GainDb);
+            bottom = std::min(bottom, s.GainDb);
+        }
     for (const ResponseMarker& m : view.Markers)
-        take(m.GainDb);
-    if (!(top >= bottom)) {
+        if (std::isfinite(m.GainDb)) {
+            top = std::max(top, m.GainDb);
+            lowestMarker = std::min(lowestMarker, m.GainDb);
+        }
+    if (!(top > -Infinity)) {
         top = 0.0;
         bottom = -MinimumSpanDb;
     } else {
         bottom = std::max(bottom, top - DynamicRangeDb);
-        bottom = std::min(bottom, top - MinimumSpanDb);
+        bottom = std::min({bottom, lowestMarker, top - MinimumSpanDb});
     }
     ValueAxis a;
-    a.Step = DbStep;
-    a.Max = a.Step * std::ceil((top + a.Step / 2) / a.Step);
+    a.Step = AxisStep(DbStep, bottom, top);
+    double hi = std::ceil((top + a.Step / 2) / a.Step);
+    if (std::fmod(hi, 2.0) == 0.0)
+        hi += 1;
+    a.Max = a.Step * hi;
     a.Min = a.Step * std::floor((bottom - a.Step / 2) / a.Step);
     return a;
 }
@@ -127,9 +139,7 @@ ValueAxis PhaseAxis(double lowest, double highest)
     ValueAxis a;
     if (!(lowest <= highest))
         lowest = highest = 0.0;
-    a.Step = PhaseStepDeg;
-    while ((highest - lowest) / a.Step > MaxPhaseSteps - 2)
-        a.Step *= 2;
+    a.Step = AxisStep(PhaseStepDeg, lowest, highest);
     // A phase that only differs from a graduation by rounding counts as on it.
     constexpr double Slack = 1e-9;
     const double lo = std::floor(lowest / a.Step + Slack) - 1;
@@ -224,11 +234,12 @@ void ComputeResponseView(const SharedState& state, int samples, ResponseView& vi
     const long double ratio = std::pow(10.0L, static_cast<long double>(u1 - u0) / (n - 1));
     long double f = fLow;
     int next = 0;
-    auto add = [&](double hz) {
+    auto add = [&](double hz, double u) {
         if (!view.Curve.empty() && view.Curve.back().Hz >= hz)
             return;
         ResponseSample s;
         s.Hz = hz;
+        s.Log10Hz = u;
         const FilterPoint p = FilterResponseAt(filter, filter.Kind, hz);
         s.Gain = p.Gain;
         s.PhaseRad = p.PhaseRad;
@@ -237,9 +248,11 @@ void ComputeResponseView(const SharedState& state, int samples, ResponseView& vi
     };
     for (int i = 0; i < n; ++i, f *= ratio) {
         const double hz = i == n - 1 ? fHigh : (i == 0 ? fLow : static_cast<double>(f));
-        while (next < exactCount && exact[next] <= hz)
-            add(exact[next++]);
-        add(hz);
+        while (next < exactCount && exact[next] <= hz) {
+            add(exact[next], std::log10(exact[next]));
+            ++next;
+        }
+        add(hz, u0 + (u1 - u0) * i / (n - 1));
     }
 
     // The drawn phase: continuous, starting within (-180, 180] degrees.
@@ -267,6 +280,7 @@ void ComputeResponseView(const SharedState& state, int samples, ResponseView& vi
         ResponseMarker m;
         m.K = k;
         m.Hz = hz;
+        m.Log10Hz = vertex->Log10Hz;
         m.Gain = table.FilterGain[k];
         m.PhaseRad = table.FilterPhaseRad[k];
         m.GainDb = GainToDb(m.Gain);
@@ -316,7 +330,7 @@ void ComputeResponseView(const SharedState& state, int samples, ResponseView& vi
 
     const double floor = view.Db.Min;
     for (ResponseSample& s : view.Curve)
-        if (!(s.GainDb >= floor))
+        if (!std::isfinite(s.GainDb))
             s.GainDb = floor;
     for (ResponseMarker& m : view.Markers)
         if (!(m.GainDb >= floor))

@@ -42,9 +42,10 @@ double GainToDb(double gain);
 // One point of the response curve.
 struct ResponseSample {
     double Hz = 0.0;
+    double Log10Hz = 0.0;
     double Gain = 0.0;     // FilterResponseAt: G0 times a magnitude, signed like G0
     double PhaseRad = 0.0; // FilterResponseAt's phase, in the model's own range
-    double GainDb = 0.0;   // 20 log10 |Gain|, raised to the bottom of the gain axis when below it
+    double GainDb = 0.0;   // 20 log10 |Gain|; the bottom of the gain axis for a zero gain
     double PhaseDeg = 0.0; // the phase as drawn: continuous along the curve, see ComputeResponseView
 };
 
@@ -52,9 +53,10 @@ struct ResponseSample {
 struct ResponseMarker {
     int K = 0;
     double Hz = 0.0;       // k f0
+    double Log10Hz = 0.0;
     double Gain = 0.0;     // FilterGain[k] of the harmonic table, as ApplyFilter left it
     double PhaseRad = 0.0; // FilterPhaseRad[k]
-    double GainDb = 0.0;   // as for the curve
+    double GainDb = 0.0;   // 20 log10 |Gain|, never below the gain axis
     double PhaseDeg = 0.0; // the drawn phase of the curve's vertex at k f0
 };
 
@@ -121,13 +123,16 @@ struct ResponseView {
 //   k f0 > 0, the harmonic table's FilterGain[k] and FilterPhaseRad[k]
 //   themselves (valid once ApplyFilter has run for the state), the phase
 //   turned by whole turns onto the curve's vertex at k f0;
-// - the gain axis: graduations of 10 dB, from the largest finite dB value
-//   of curve and markers down to the smallest, but not more than 100 dB
-//   below the largest, and at least 40 dB below it; each
-//   end then moved out by at least half a step onto a graduation. With no
-//   finite value (G0 = 0) the values are taken as 0 .. -40 dB. Values below
-//   the axis (a zero gain, the notch, a steep tail) are raised to its
-//   bottom, never minus infinity;
+// - the gain axis: graduations of 10 dB (doubled while more than 16 steps
+//   would be needed), from the largest finite dB value of curve and markers
+//   down to the smallest of the curve, but not more than 100 dB below the
+//   largest unless a marker lies lower, and at least 40 dB below it; each
+//   end then moved out by at least half a step onto a graduation, the top
+//   an odd number of steps so that the labelled graduations fall on
+//   multiples of twice the step. With no finite value (G0 = 0) the values
+//   are taken as 0 .. -40 dB. A zero gain (minus infinity in dB) is given
+//   as the bottom of the axis; a steep tail of the curve may run below it
+//   (the drawing cuts it there), a marker never does;
 // - the phase axis: graduations of 45 degrees (doubled while more than 16
 //   steps would be needed) from one step below the lowest phase of curve,
 //   markers and asymptotes to one step above the highest, the top an odd

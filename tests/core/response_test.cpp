@@ -222,8 +222,8 @@ TEST(ResponseAmplifier, FlatLineInvertedPhaseAndZeroGain)
     const double minus = -std::numeric_limits<double>::infinity();
     const Row rows[] = {
         {1, 0, 0, -50, 10, -45, 45},
-        {2, 20 * std::log10(2.0), 0, -40, 20, -45, 45},
-        {-2, 20 * std::log10(2.0), 180, -40, 20, 135, 225},
+        {2, 20 * std::log10(2.0), 0, -40, 30, -45, 45},
+        {-2, 20 * std::log10(2.0), 180, -40, 30, 135, 225},
         {0, minus, 0, -50, 10, -45, 45},
     };
     for (const Row& r : rows) {
@@ -265,13 +265,13 @@ TEST(ResponseAxes, RangesOfTheModels)
         double degMin, degMax;
     };
     const Row rows[] = {
-        {FilterKind::LowPass2, 1, -100, 20, 10, -225, 45},
+        {FilterKind::LowPass2, 1, -100, 30, 10, -225, 45},
         {FilterKind::LowPass1, 1, -60, 10, 10, -135, 45},
         {FilterKind::HighPass1, 1, -50, 10, 10, -45, 135},
-        {FilterKind::HighPass2, 1, -70, 20, 10, -45, 225},
+        {FilterKind::HighPass2, 1, -70, 30, 10, -45, 225},
         {FilterKind::BandPass, 1, -70, 10, 10, -135, 135},
         {FilterKind::BandStop, 1, -50, 10, 10, -135, 135},
-        {FilterKind::LowPass2, -1, -100, 20, 10, -45, 225},
+        {FilterKind::LowPass2, -1, -100, 30, 10, -45, 225},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(::testing::Message() << static_cast<char>(r.kind) << " G0 " << r.g0);
@@ -283,11 +283,12 @@ TEST(ResponseAxes, RangesOfTheModels)
         EXPECT_EQ(v.Deg.Max, r.degMax);
         EXPECT_EQ(v.Deg.Step, 45);
         for (const ResponseSample& p : v.Curve) {
-            ASSERT_GE(p.GainDb, v.Db.Min);
             ASSERT_LE(p.GainDb, v.Db.Max);
             ASSERT_GT(p.PhaseDeg, v.Deg.Min);
             ASSERT_LT(p.PhaseDeg, v.Deg.Max);
         }
+        for (const ResponseMarker& m : v.Markers)
+            ASSERT_GE(m.GainDb, v.Db.Min);
     }
 }
 
