@@ -120,7 +120,7 @@ struct ResponseView {
 //   The phase jump of half a turn through the band-stop's notch is real and
 //   stays;
 // - the markers: for each k = 1..12 with AmplitudePercent[k] != 0 and
-//   k f0 > 0, the harmonic table's FilterGain[k] and FilterPhaseRad[k]
+//   k f0 > 0 on the span, the harmonic table's FilterGain[k] and FilterPhaseRad[k]
 //   themselves (valid once ApplyFilter has run for the state), the phase
 //   turned by whole turns onto the curve's vertex at k f0;
 // - the gain axis: graduations of 10 dB (doubled while more than 16 steps
@@ -133,11 +133,11 @@ struct ResponseView {
 //   are taken as 0 .. -40 dB. A zero gain (minus infinity in dB) is given
 //   as the bottom of the axis; a steep tail of the curve may run below it
 //   (the drawing cuts it there), a marker never does;
-// - the phase axis: graduations of 45 degrees (doubled while more than 16
-//   steps would be needed) from one step below the lowest phase of curve,
+// - the phase axis: graduations of 45 degrees (doubled as for the gain)
+//   from one step below the lowest phase of curve,
 //   markers and asymptotes to one step above the highest, the top an odd
 //   number of steps so that the labelled graduations fall on multiples of
-//   90 degrees;
+//   twice the step (90 degrees);
 // - the asymptotes of AsymptotesOf over the whole span, broken at fc, the
 //   phase ones turned by whole turns onto the curve's ends; the gain ones
 //   clipped to the gain axis.
