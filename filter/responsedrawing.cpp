@@ -238,8 +238,7 @@ void Markers(QPainter& painter, const QFontMetrics& fm, Ink& ink, const std::vec
         } else {
             continue;
         }
-        painter.setPen(ToQColor(p.HarmonicColour[m.K]));
-        painter.drawText(left, top + fm.ascent(), number);
+        WriteBareText(painter, left, top, number, ToQColor(p.HarmonicColour[m.K]));
     }
 }
 

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QPixmap>
 #include <QSvgRenderer>
 #include <QtTest>
 
@@ -69,6 +70,8 @@ private slots:
     void asymptotesAxesAndBackground();
     void vectorCopyStructure();
     void hostileStatesDrawNothingOutside();
+    void textCellsPaintWhatTheGlyphsPaint_data();
+    void textCellsPaintWhatTheGlyphsPaint();
     void savePictures();
 };
 
@@ -286,6 +289,57 @@ void ResponseTest::hostileStatesDrawNothingOutside()
     DrawFilterResponse(untouched, states.front(), false, 0, 100, view);
     DrawFilterResponse(untouched, states.front(), false, 100, -3, view);
     QCOMPARE(untouched.size(), QSize(7, 7));
+}
+
+void ResponseTest::textCellsPaintWhatTheGlyphsPaint_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("points");
+    QTest::addColumn<bool>("opaque");
+    QTest::addRow("digit on its cell") << "0" << 8 << true;
+    QTest::addRow("exponent on its cell") << "-1.5E-3" << 8 << true;
+    QTest::addRow("title, large") << QString::fromUtf8("Phase (\u00B0) fj") << 20 << true;
+    QTest::addRow("bare number") << "11" << 8 << false;
+    QTest::addRow("bare, large") << "Wjq" << 20 << false;
+    QTest::addRow("empty") << "" << 8 << true;
+}
+
+// On a raster picture a text is copied from the pixels it painted the
+// first time; a pixmap takes the glyphs straight. Both must agree, over a
+// striped background that shows any difference in the cell or the glyphs.
+void ResponseTest::textCellsPaintWhatTheGlyphsPaint()
+{
+    QFETCH(QString, text);
+    QFETCH(int, points);
+    QFETCH(bool, opaque);
+    const SurfaceStyle style{true, QColor(20, 40, 60)};
+    auto paint = [&](QPaintDevice& device) {
+        QPainter painter(&device);
+        for (int y = 0; y < 60; y += 2)
+            painter.fillRect(0, y, 200, 1, QColor(200, 100, 0));
+        painter.setFont(PointFont("Arial", points));
+        for (int i = 0; i < 2; ++i) { // the second time from the kept cell
+            const QColor colour = i ? QColor(255, 255, 0) : QColor(0, 255, 255);
+            if (opaque)
+                WriteText(painter, 7 + 90 * i, 11, text, colour, style);
+            else
+                WriteBareText(painter, 7 + 90 * i, 11, text, colour);
+        }
+        painter.translate(3, 30); // whole-pixel offsets keep the copies
+        WriteText(painter, 7, 0, text, Qt::white, style);
+    };
+    QImage image(200, 60, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    paint(image);
+    QPixmap pixmap(200, 60);
+    pixmap.fill(Qt::black);
+    paint(pixmap);
+    const QImage direct = pixmap.toImage().convertToFormat(QImage::Format_RGB32);
+    int differing = 0;
+    for (int y = 0; y < 60; ++y)
+        for (int x = 0; x < 200; ++x)
+            differing += image.pixel(x, y) != direct.pixel(x, y);
+    QCOMPARE(differing, 0);
 }
 
 void ResponseTest::savePictures()
