@@ -2,6 +2,7 @@
 
 #include "filterresponse.h"
 #include "presets.h"
+#include "responsedrawing.h"
 #include "sampling.h"
 #include "spectrumdrawing.h"
 #include "timegraph.h"
@@ -103,6 +104,21 @@ void BM_CopySpectra(benchmark::State& st)
         benchmark::DoNotOptimize(CopyAsVector(draw, 567, 416));
 }
 BENCHMARK(BM_CopySpectra)->Unit(benchmark::kMillisecond);
+// One redraw of the response window's picture: the response laid out
+// afresh (span, curve, markers, asymptotes, axes) and drawn, asymptotes on.
+void BM_DrawFilterResponse(benchmark::State& st)
+{
+    const int w = static_cast<int>(st.range(0));
+    const int h = static_cast<int>(st.range(1));
+    const SharedState s = BusyState(523);
+    QImage target;
+    ResponseView view;
+    for (auto _ : st) {
+        DrawFilterResponse(target, s, true, w, h, view);
+        benchmark::DoNotOptimize(target.constBits());
+    }
+}
+BENCHMARK(BM_DrawFilterResponse)->Args({600, 400})->Args({1890, 970})->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

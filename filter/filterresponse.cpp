@@ -27,13 +27,27 @@ long double SaneDamping(double m)
 
 } // namespace
 
+long double FilterCutoffHz(const FilterState& filter)
+{
+    return SaneCutoff(filter.CutoffHz);
+}
+
+long double FilterDamping(const FilterState& filter)
+{
+    return SaneDamping(filter.Damping);
+}
+
 FilterPoint FilterResponse(const SharedState& state, FilterKind kind, int k)
 {
-    const long double g0 = SaturateToDouble(state.Filter.StaticGain);
-    const long double fc = SaneCutoff(state.Filter.CutoffHz);
-    const long double m = SaneDamping(state.Filter.Damping);
     const std::int64_t kf0 = static_cast<std::int64_t>(k) * state.Signal.FundamentalHz;
-    const long double f = static_cast<long double>(kf0);
+    return FilterResponseAt(state.Filter, kind, static_cast<long double>(kf0));
+}
+
+FilterPoint FilterResponseAt(const FilterState& filter, FilterKind kind, long double f)
+{
+    const long double g0 = SaturateToDouble(filter.StaticGain);
+    const long double fc = FilterCutoffHz(filter);
+    const long double m = FilterDamping(filter);
     const long double x = f / fc;
 
     long double gain = 0.0L;

@@ -26,6 +26,18 @@ struct FilterPoint {
 // a double saturate. Any other `kind` gives gain 0 and phase 0.
 FilterPoint FilterResponse(const SharedState& state, FilterKind kind, int k);
 
+// The cut-off or centre frequency as the formulas read it: CutoffHz, or
+// 0.001 Hz when it is below that or NaN.
+long double FilterCutoffHz(const FilterState& filter);
+// The damping as the formulas read it: held within 0.0001 .. 1e6, NaN as
+// 0.0001.
+long double FilterDamping(const FilterState& filter);
+
+// The same formulas at any frequency f >= 0 (Hz), x = f / fc; for f = k * f0
+// the result is bit for bit FilterResponse(state, kind, k). The response
+// curve of the filter is drawn with it, so the harmonics' markers lie on it.
+FilterPoint FilterResponseAt(const FilterState& filter, FilterKind kind, long double f);
+
 // Recomputes FilterGain and FilterPhaseRad for k = 0..12 (left as they are
 // when Filter.Kind is none of the seven models), then the output columns:
 //   OutputAmplitudePercent[0] = MeanPercent * FilterGain[0], OutputPhaseRad[0] = 0,

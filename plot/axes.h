@@ -37,9 +37,14 @@ QFont PlotFont(const param& p);
 QFont PointFont(const QString& family, int points);
 
 // Writes text with its top-left corner at (x, y), on a cell of the surface's
-// text background, in the painter's current font.
+// text background, in the painter's current font; leaves the pen solid in
+// `colour`. On a raster picture each text is laid out once and its pixels
+// kept, so a redraw copies them.
 void WriteText(QPainter& painter, int x, int y, const QString& text, const QColor& colour,
                const SurfaceStyle& style);
+
+// The same without the cell: the glyphs alone, over what is drawn there.
+void WriteBareText(QPainter& painter, int x, int y, const QString& text, const QColor& colour);
 
 // Ticks (GraduationLength pixels below the axis) or silver grid lines at
 // every graduation from xMin to xMax, every second one labelled with

@@ -1,0 +1,168 @@
+#include "filterresponse.h"
+#include "measurements.h"
+#include "presets.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+namespace {
+
+constexpr double Pi = std::numbers::pi;
+
+SharedState PresetState(PresetKind preset)
+{
+    SharedState s;
+    s.Filter.Kind = FilterKind::Amplifier;
+    s.Signal.Preset = preset;
+    s.Signal.DutyCycle = 0.5;
+    PresetPositions p;
+    PresetPositionsFor(s.Signal, p);
+    s.Signal.MeanPercent = p.MeanPosition;
+    s.Signal.MeanValue = p.MeanPosition / 100.0 * s.Signal.FullScaleValue;
+    for (int k = 1; k <= 12; ++k) {
+        s.Signal.Harmonics.AmplitudePercent[k] = p.Amplitude[k];
+        s.Signal.Harmonics.PhaseRad[k] = SwitchDegrees(p.Phase[k]) * Pi / 180;
+    }
+    ApplyFilter(s);
+    return s;
+}
+
+// The peak of |s - mean| by brute force.
+double SampledPeak(const HarmonicContent& c, int n)
+{
+    double peak = 0;
+    for (int i = 0; i < n; ++i) {
+        const double theta = 2 * Pi * i / n;
+        double g = 0;
+        for (int k = 1; k <= 12; ++k)
+            g += c.Amplitude[k] * std::sin(k * theta + c.PhaseRad[k]);
+        peak = std::max(peak, std::fabs(g));
+    }
+    return peak;
+}
+
+TEST(Measurements, SquarePresetAtHalfDutyCycle)
+{
+    const SharedState s = PresetState(PresetKind::Square);
+    const HarmonicTable& h = s.Signal.Harmonics;
+    ASSERT_EQ(h.AmplitudePercent[1], 64);
+    const SignalMeasures in = Measure(InputContent(s));
+    const double upper = std::sqrt(21.0 * 21 + 13 * 13 + 9 * 9 + 7 * 7 + 6 * 6);
+    ASSERT_TRUE(in.DistortionPercent);
+    EXPECT_DOUBLE_EQ(*in.DistortionPercent, 100 * upper / 64);
+    EXPECT_EQ(MeasureText(in.DistortionPercent).substr(0, 4), "43.5");
+    const double sum2 = (64.0 * 64 + upper * upper) / 10000;
+    EXPECT_DOUBLE_EQ(in.Mean, 0.5);
+    EXPECT_DOUBLE_EQ(in.AcRms, std::sqrt(sum2 / 2));
+    EXPECT_DOUBLE_EQ(in.Rms, std::sqrt(0.25 + sum2 / 2));
+    ASSERT_TRUE(in.CrestFactor);
+    const double peak = SampledPeak(InputContent(s), 1 << 20);
+    EXPECT_GE(*in.CrestFactor * in.AcRms, peak * (1 - 1e-12));
+    EXPECT_NEAR(*in.CrestFactor * in.AcRms, peak, 1e-9);
+}
+
+TEST(Measurements, ClosedCases)
+{
+    struct Row {
+        const char* name;
+        double mean;
+        std::array<double, RowCount> a, phi;
+        double rms, ac;
+        std::optional<double> thd, crest;
+    };
+    const double r2 = std::sqrt(2.0);
+    const Row rows[] = {
+        {"pure sine", 0, {0, 1}, {}, 1 / r2, 1 / r2, 0.0, r2},
+        {"sine with a mean", -0.5, {0, 2}, {0, 0.7}, std::sqrt(0.25 + 2), r2, 0.0, r2},
+        // cos(t + 0.3) + cos(2 (t + 0.3)): peak 2 between the samples.
+        {"two cosines", 0, {0, 1, 1}, {0, Pi / 2 + 0.3, Pi / 2 + 0.6}, 1, 1, 100.0, 2.0},
+        {"second harmonic alone", 0, {0, 0, 1}, {}, 1 / r2, 1 / r2, std::nullopt, r2},
+        {"mean alone", 0.3, {}, {}, 0.3, 0, std::nullopt, std::nullopt},
+        // -3 sin t - sin 3t: peak 2 sqrt 2 at t = pi / 4.
+        {"inverted", 0, {0, -3, 0, -1}, {}, std::sqrt(5.0), std::sqrt(5.0), 100.0 / 3, 2 * r2 / std::sqrt(5.0)},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        HarmonicContent c;
+        c.Mean = r.mean;
+        c.Amplitude = r.a;
+        c.PhaseRad = r.phi;
+        const SignalMeasures m = Measure(c);
+        EXPECT_DOUBLE_EQ(m.Mean, r.mean);
+        EXPECT_DOUBLE_EQ(m.Rms, r.rms);
+        EXPECT_DOUBLE_EQ(m.AcRms, r.ac);
+        EXPECT_EQ(m.DistortionPercent.has_value(), r.thd.has_value());
+        if (r.thd && m.DistortionPercent) {
+            EXPECT_NEAR(*m.DistortionPercent, *r.thd, 1e-12);
+        }
+        EXPECT_EQ(m.CrestFactor.has_value(), r.crest.has_value());
+        if (r.crest && m.CrestFactor) {
+            EXPECT_NEAR(*m.CrestFactor, *r.crest, 1e-12);
+        }
+    }
+    EXPECT_EQ(MeasureText(std::nullopt), "\u2014");
+    EXPECT_EQ(MeasureText(43.5), "43.5");
+}
+
+// The output as the time graph shows it: through the filter, times the
+// output scale factor.
+TEST(Measurements, OutputThroughTheFilterAndTheScaleFactor)
+{
+    SharedState s = PresetState(PresetKind::Square);
+    s.Filter.StaticGain = -2;
+    s.Display.OutputScaleFactor = 10;
+    ApplyFilter(s);
+    const SignalMeasures in = Measure(InputContent(s));
+    const SignalMeasures out = Measure(OutputContent(s));
+    EXPECT_DOUBLE_EQ(out.Mean, -20 * in.Mean);
+    EXPECT_DOUBLE_EQ(out.Rms, 20 * in.Rms);
+    EXPECT_DOUBLE_EQ(out.AcRms, 20 * in.AcRms);
+    EXPECT_DOUBLE_EQ(*out.DistortionPercent, *in.DistortionPercent);
+    EXPECT_NEAR(*out.CrestFactor, *in.CrestFactor, 1e-12);
+
+    // A low-pass at 300 Hz keeps the fundamental and weakens the rest.
+    s.Filter.Kind = FilterKind::LowPass2;
+    s.Filter.CutoffHz = 300;
+    s.Filter.Damping = 0.705;
+    s.Filter.StaticGain = 1;
+    s.Display.OutputScaleFactor = 1;
+    ApplyFilter(s);
+    const HarmonicTable& h = s.Signal.Harmonics;
+    const SignalMeasures lp = Measure(OutputContent(s));
+    double upper = 0;
+    for (int k = 2; k <= 12; ++k)
+        upper += h.OutputAmplitudePercent[k] * h.OutputAmplitudePercent[k];
+    EXPECT_DOUBLE_EQ(*lp.DistortionPercent, 100 * std::sqrt(upper) / h.OutputAmplitudePercent[1]);
+    EXPECT_LT(*lp.DistortionPercent, *in.DistortionPercent / 1.5);
+    EXPECT_DOUBLE_EQ(lp.Mean, 0.5);
+}
+
+TEST(Measurements, HostileValuesStayFinite)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    SharedState s = PresetState(PresetKind::Square);
+    s.Signal.FullScaleValue = DBL_MAX;
+    s.Signal.MeanValue = DBL_MAX;
+    s.Filter.StaticGain = DBL_MAX;
+    s.Display.OutputScaleFactor = 10000;
+    ApplyFilter(s);
+    HarmonicContent junk;
+    junk.Mean = nan;
+    junk.Amplitude.fill(nan);
+    junk.Amplitude[5] = DBL_MAX;
+    junk.PhaseRad.fill(std::numeric_limits<double>::infinity());
+    for (const HarmonicContent& c : {InputContent(s), OutputContent(s), junk}) {
+        const SignalMeasures m = Measure(c);
+        for (double v : {m.Mean, m.Rms, m.AcRms})
+            EXPECT_TRUE(std::isfinite(v)) << v;
+        for (const auto& v : {m.DistortionPercent, m.CrestFactor})
+            EXPECT_TRUE(!v || std::isfinite(*v));
+        EXPECT_FALSE(MeasureText(m.CrestFactor).empty());
+    }
+}
+
+} // namespace
