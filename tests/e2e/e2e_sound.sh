@@ -200,9 +200,13 @@ if [ -n "$settings" ]; then
     [ "$(convert "$OUT/e2e-sound-settings.png" -format %k info:)" -gt 1 ] || settings=""
 fi
 if [ -n "$settings" ]; then
-    press "$settings" ctrl+a
+    # The frequency field (96 x 20 at (14, 42)), then OK (70 x 64 at (14, 318)).
+    eval "$(xdotool getwindowgeometry --shell "$settings")"
+    xdotool mousemove --sync $((X + 60)) $((Y + 52)) click 1
+    press "$settings" ctrl+a BackSpace
     xdotool type "$F0"
-    xdotool key Return
+    xdotool mousemove --sync $((X + 49)) $((Y + 350)) click 1
+    sleep 0.5
 else
     F0=100
     echo "NOTE: no settings dialog to set the fundamental with: the tone is checked"
