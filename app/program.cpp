@@ -13,7 +13,7 @@ Program::Program(DialogService& dialogs)
     Form2 = new TForm2();
     fengraphe = new Tfengraphe(m_state);
     fenspectres = new Tfenspectres();
-    rappcycl = new Trappcycl(m_state);
+    rappcycl = new Trappcycl(m_state, dialogs);
     fenetson = new Tfenetson();
     fensynth->SetWindows(Form2, fengraphe, fenspectres, rappcycl, fenetson);
 

@@ -21,6 +21,7 @@ xvfb
 xauth
 xclip
 xdotool
+python3-xlib
 x11-apps
 imagemagick
 libbenchmark-dev
