@@ -4,35 +4,29 @@
 #include "appinfo.h"
 #include "dialogservice.h"
 #include "program.h"
+#include "simplefour.h"
 #include "vrlook.h"
 
 #include <QApplication>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("fourierfiltre"));
-    QApplication::setApplicationDisplayName(QString::fromUtf8(AppInfo::DisplayName));
     QApplication::setApplicationVersion(QString::fromUtf8(AppInfo::Version));
     // The desktop entry's name lets the desktop match our windows to its icon.
     QApplication::setDesktopFileName(QString::fromUtf8(AppInfo::DesktopId));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/fourierfiltre.svg")));
     QApplication::setFont(VrLook::font(12));
-    // Closing the main window ends the program, whatever else is open.
+    // Closing the main window ends the program, whatever the other windows
+    // do with their own close requests: the event loop is left at once.
     app.setQuitOnLastWindowClosed(false);
+    InstallQtFrench();
 
-    // Qt's own dialogs (input boxes, message boxes, pickers) speak French.
-    QTranslator qtTranslator;
-    if (qtTranslator.load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTranslator);
-
-    QtDialogService dialogs;
+    QtDialogService dialogs(ProgramTitle());
     Program program(dialogs);
+    QObject::connect(program.fensynth, &Tfensynth::Closed, &app, [] { QCoreApplication::exit(0); });
     program.Show();
     return app.exec();
 }

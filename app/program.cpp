@@ -37,7 +37,7 @@ Program::Program(DialogService& dialogs)
     Form2 = new TForm2(m_state, dialogs);
     fengraphe = new Tfengraphe(m_state);
     fenspectres = new Tfenspectres();
-    rappcycl = new Trappcycl(m_state);
+    rappcycl = new Trappcycl(m_state, dialogs);
     m_soundPort = std::make_unique<QtSoundPort>();
     fenetson = new Tfenetson(m_state, dialogs, *m_soundPort);
     fensynth->SetWindows(Form2, fengraphe, fenspectres, rappcycl, fenetson);

@@ -15,6 +15,7 @@
 #include "tvrbitmapimage.h"
 #include "tvrbitmaplist.h"
 #include "tvrcheckled.h"
+#include "tvrclickvalue.h"
 #include "tvrdemobutton.h"
 #include "tvrdigitgroup.h"
 #include "tvrdisplay.h"
@@ -28,9 +29,7 @@
 #include "vrpanel.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QIcon>
-#include <QMouseEvent>
 #include <QPushButton>
 
 #include <numbers>
@@ -85,11 +84,9 @@ QString Fmt(double v)
 
 } // namespace
 
-void TClickLabel::mouseReleaseEvent(QMouseEvent* e)
+QString ProgramTitle()
 {
-    QLabel::mouseReleaseEvent(e);
-    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
-        emit OnClick(this);
+    return QStringLiteral("Fourier et filtres");
 }
 
 TVrDisplay* GroupPanel(QWidget* parent, const QString& caption, int x, int y, int w, int h, int captionPx)
@@ -102,7 +99,7 @@ TVrDisplay* GroupPanel(QWidget* parent, const QString& caption, int x, int y, in
 Tfensynth::Tfensynth(SharedState& state, DialogService& dialogs, QWidget* parent)
     : QWidget(parent), m_state(state), m_dialogs(dialogs)
 {
-    setWindowTitle(QStringLiteral("Fourier et filtres"));
+    setWindowTitle(ProgramTitle());
     setFixedSize(854, 459);
     VrPanel::Silver(this);
     BuildControls();
@@ -174,6 +171,7 @@ void Tfensynth::BuildControls()
         FilterLed[r] = Place(new TVrCheckLed(QString::fromUtf8(FilterRows[r].caption), GroupBox1),
                              10 + 160 * column, 24 + 19 * line, 150, 18);
         FilterLed[r]->setCheckStyle(TVrCheckLed::csRadioButton);
+        FilterLed[r]->setClickUnchecks(false); // the model in force stays lit
         FilterLed[r]->setLedColor(VrLook::LedRed);
     }
     FilterLed[0]->setChecked(true);
@@ -186,26 +184,20 @@ void Tfensynth::BuildControls()
     VrBitmapImage1->setBitmapIndex(0);
 
     Label16 = Text(this, QStringLiteral(" Ao ="), 680, 124, 14, true);
-    Label17 = new TClickLabel(QStringLiteral("1"), this);
-    Label17->setFont(VrLook::font(16, true));
-    Label17->setCursor(Qt::PointingHandCursor);
+    Label17 = Place(new TVrClickValue(QStringLiteral("1"), this), 678, 148, 62, 30);
     Label17->setToolTip(QStringLiteral("Cliquer pour entrer une valeur "));
-    Label17->move(690, 152);
-    Label17->adjustSize();
 
-    GroupBox3 = GroupPanel(this, QStringLiteral("Bande pass -3dB"), 744, 120, 97, 65, 11);
+    GroupBox3 = GroupPanel(this, QStringLiteral("Bande pass -3dB"), 744, 120, 97, 65, 10);
     VrNum3 = Readout(GroupBox3, 3, 0, 999, 8, 28, 52, 28);
     Label13 = Text(GroupBox3, QStringLiteral("Hz"), 64, 34, 13, true);
 
     Label9 = Text(this, QStringLiteral("f0="), 504, 205, 16, true);
     VrNum1 = Readout(this, 3, 0, 999, 540, 198, 62, 30);
     VrNum1->setToolTip(QStringLiteral("Cliquer pour entrer une valeur "));
-    VrNum1->setCursor(Qt::PointingHandCursor);
+    VrNum1->setClickable(true);
     Label11 = Text(this, QStringLiteral(" Hz"), 604, 207, 13, true);
-    Label12 = new TClickLabel(this);
-    Label12->setFont(VrLook::font(14, true));
-    Label12->setCursor(Qt::PointingHandCursor);
-    Label12->move(540, 204);
+    Label12 = Place(new TVrClickValue(this), 540, 198, 110, 30);
+    Label12->setToolTip(QStringLiteral("Cliquer pour entrer une valeur "));
     Label10 = Text(this, QStringLiteral(" m="), 656, 205, 16, true);
     VrDigitGroup1 = Place(new TVrDigitGroup(this), 700, 198, 69, 30);
     VrDigitGroup1->setDigits(3);
@@ -232,6 +224,25 @@ void Tfensynth::BuildControls()
                        static_cast<QWidget*>(Label12), static_cast<QWidget*>(VrWheel1), static_cast<QWidget*>(Label10),
                        static_cast<QWidget*>(VrDigitGroup1), static_cast<QWidget*>(VrTrackBar1)})
         w->hide();
+    SetTabOrder();
+}
+
+// Tab runs over the panel as it reads: presets, the f0 area, the mean
+// column, the harmonic columns left to right, the filter group, the filter
+// controls, the output group.
+void Tfensynth::SetTabOrder()
+{
+    QList<QWidget*> order;
+    for (int i = 1; i <= 6; ++i)
+        order << VrPowerButton[i];
+    order << VrCheckLed13 << VrDemoButton2 << VrSlidermoy << VrDemoButton1 << BitBtn1;
+    for (int k = 1; k <= HarmonicCount; ++k)
+        order << VrCheckLed[k] << Vramp[k] << VrSwitch[k];
+    for (TVrCheckLed* led : FilterLed)
+        order << led;
+    order << Label17 << VrNum1 << Label12 << VrWheel1 << VrTrackBar1 << VrCheckLed19 << VrCheckLed20 << VrCheckLed21;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 void Tfensynth::Connect()
@@ -257,8 +268,8 @@ void Tfensynth::Connect()
     connect(VrWheel1, &TVrWheel::OnChange, this, &Tfensynth::VrWheel1Change);
     connect(VrTrackBar1, &TVrTrackBar::OnChange, this, &Tfensynth::VrTrackBar1Change);
     connect(VrNum1, &TVrNum::OnClick, this, &Tfensynth::entrefrqmanu);
-    connect(Label12, &TClickLabel::OnClick, this, &Tfensynth::entrefrqmanu);
-    connect(Label17, &TClickLabel::OnClick, this, &Tfensynth::Label17Click);
+    connect(Label12, &TVrClickValue::OnClick, this, &Tfensynth::entrefrqmanu);
+    connect(Label17, &TVrClickValue::OnClick, this, &Tfensynth::Label17Click);
 }
 
 // Gives the state its start-up values, before the other windows exist:
@@ -508,11 +519,18 @@ void Tfensynth::SpectrumLedChange(bool input)
         m_fenspectres->hide();
 }
 
+void Tfensynth::ShowCutoff(bool shown)
+{
+    Label9->setVisible(shown);
+    VrNum1->setVisible(shown && !m_cutoffTyped);
+    Label11->setVisible(shown && !m_cutoffTyped);
+    Label12->setVisible(shown && m_cutoffTyped);
+}
+
 void Tfensynth::ShowFilterControls(bool frequency, bool damping, bool bandwidth)
 {
-    for (QWidget* w : {static_cast<QWidget*>(Label9), static_cast<QWidget*>(VrNum1), static_cast<QWidget*>(Label11),
-                       static_cast<QWidget*>(VrWheel1)})
-        w->setVisible(frequency);
+    ShowCutoff(frequency);
+    VrWheel1->setVisible(frequency);
     for (QWidget* w : {static_cast<QWidget*>(Label10), static_cast<QWidget*>(VrDigitGroup1),
                        static_cast<QWidget*>(VrTrackBar1)})
         w->setVisible(damping);
@@ -539,9 +557,8 @@ void Tfensynth::ShowBandwidth()
 
 void Tfensynth::VrWheel1Change()
 {
-    VrNum1->show();
-    Label11->show();
-    Label12->hide();
+    m_cutoffTyped = false;
+    ShowCutoff(true);
     FrequencyReadout r;
     const int percent = TurnWheel(VrWheel1->Position(), WheelDecade, WheelLastPercent, m_state.Filter, r);
     SetText(Label11, QString::fromStdString(r.Unit));
@@ -573,10 +590,10 @@ void Tfensynth::entrefrqmanu()
         return;
     }
     SetText(Label11, QStringLiteral("Hz"));
-    VrNum1->hide();
-    Label11->hide();
-    SetText(Label12, Fmt(m_state.Filter.CutoffHz) + QStringLiteral("Hz"));
-    Label12->show();
+    Label12->setCaption(Fmt(m_state.Filter.CutoffHz) + QStringLiteral("Hz"));
+    m_cutoffTyped = true;
+    ShowCutoff(true);
+    ShowBandwidth(); // the bandwidth follows the typed cut-off as it follows the wheel
     Redraw();
 }
 
@@ -588,15 +605,12 @@ void Tfensynth::Label17Click()
     if (!answer)
         return; // a cancelled box changes nothing
     m_state.Filter.StaticGain = ParseNumber(answer->toStdString());
-    SetText(Label17, Fmt(m_state.Filter.StaticGain));
+    Label17->setCaption(Fmt(m_state.Filter.StaticGain));
     Redraw();
 }
 
 void Tfensynth::closeEvent(QCloseEvent* e)
 {
     QWidget::closeEvent(e);
-    // exit, not quit: quit asks every window to close first, and the
-    // time-graph window answers a close by minimizing, which would keep the
-    // program running.
-    QCoreApplication::exit(0);
+    emit Closed();
 }

@@ -20,6 +20,7 @@ class Tfengraphe;
 class Tfenspectres;
 class Trappcycl;
 class TVrBitmapImage;
+class TVrClickValue;
 class TVrBitmapList;
 class TVrCheckLed;
 class TVrDemoButton;
@@ -33,19 +34,8 @@ class TVrTrackBar;
 class TVrWheel;
 class QPushButton;
 
-// A label that reports a click.
-class TClickLabel : public QLabel {
-    Q_OBJECT
-
-public:
-    using QLabel::QLabel;
-
-signals:
-    void OnClick(TClickLabel* sender);
-
-protected:
-    void mouseReleaseEvent(QMouseEvent* e) override;
-};
+// The program's title, the main window's caption.
+QString ProgramTitle();
 
 // A bevelled panel with its caption, holding a group of controls.
 TVrDisplay* GroupPanel(QWidget* parent, const QString& caption, int x, int y, int w, int h, int captionPx = 12);
@@ -97,15 +87,15 @@ public:
     std::array<TVrCheckLed*, 7> FilterLed{};
     TVrBitmapList* VrBitmapList1;
     TVrBitmapImage* VrBitmapImage1;
-    QLabel* Label16;      // " Ao ="
-    TClickLabel* Label17; // static gain
+    QLabel* Label16;        // " Ao ="
+    TVrClickValue* Label17; // static gain
     TVrDisplay* GroupBox3; // "Bande pass -3dB"
     TVrNum* VrNum3;
     QLabel* Label13;
     QLabel* Label9; // "f0="
     TVrNum* VrNum1;
     QLabel* Label11;
-    TClickLabel* Label12;
+    TVrClickValue* Label12;
     TVrWheel* VrWheel1;
     QLabel* Label10; // " m="
     TVrDigitGroup* VrDigitGroup1;
@@ -134,6 +124,10 @@ public:
     void entrefrqmanu();
     void Label17Click();
 
+signals:
+    // The main window was closed: the program ends.
+    void Closed();
+
 protected:
     void closeEvent(QCloseEvent* e) override;
 
@@ -142,6 +136,10 @@ private:
     void Connect();
     void depart();
     void ShowFilterControls(bool frequency, bool damping, bool bandwidth);
+    // The cut-off is shown once: as the typed value or as the wheel's
+    // read-out, whichever set it last; not at all when hidden.
+    void ShowCutoff(bool shown);
+    void SetTabOrder();
     bool TimeGraphLargeEnough() const;
     void DrawSpectraNow();
 
@@ -153,4 +151,5 @@ private:
     Trappcycl* m_rappcycl = nullptr;
     Tfenetson* m_fenetson = nullptr;
     int m_redrawCount = 0;
+    bool m_cutoffTyped = false; // the cut-off was last set by typing it
 };

@@ -22,6 +22,7 @@ xauth
 xclip
 librsvg2-bin
 xdotool
+python3-xlib
 x11-apps
 imagemagick
 libbenchmark-dev

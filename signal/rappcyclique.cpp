@@ -1,5 +1,8 @@
 #include "rappcyclique.h"
 
+#include "dialogservice.h"
+#include "numbers.h"
+#include "rounding.h"
 #include "tvrnum.h"
 #include "tvrscale.h"
 #include "tvrtrackbar.h"
@@ -7,8 +10,8 @@
 
 #include <QLabel>
 
-Trappcycl::Trappcycl(SharedState& state, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_state(state)
+Trappcycl::Trappcycl(SharedState& state, DialogService& dialogs, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_state(state), m_dialogs(dialogs)
 {
     setWindowTitle(QStringLiteral("Signal carré rapport cyclique variable"));
     setFixedSize(371, 145);
@@ -46,8 +49,11 @@ Trappcycl::Trappcycl(SharedState& state, QWidget* parent)
     VrNum1->setValue(50);
     VrNum1->setStyle(TVrNum::ns11x20);
     VrNum1->setGeometry(292, 60, 68, 40);
+    VrNum1->setClickable(true);
+    VrNum1->setToolTip(QStringLiteral("Cliquer pour entrer une valeur "));
 
     connect(delta, &TVrTrackBar::OnChange, this, &Trappcycl::deltaChange);
+    connect(VrNum1, &TVrNum::OnClick, this, &Trappcycl::VrNum1Click);
 }
 
 void Trappcycl::deltaChange(TVrTrackBar* sender)
@@ -58,4 +64,18 @@ void Trappcycl::deltaChange(TVrTrackBar* sender)
         ApplyPreset();
     if (RecomputeAndRedraw)
         RecomputeAndRedraw(true);
+}
+
+void Trappcycl::VrNum1Click()
+{
+    const std::optional<QString> answer =
+        m_dialogs.InputBox(this, QStringLiteral("Rapport cyclique"), QStringLiteral("Entrer une valeur de 0 à 100 %"),
+                           QString::number(delta->Position()));
+    if (!answer)
+        return; // a cancelled box changes nothing
+    double percent = 0;
+    // A text that is not a number from 0 to 100 is ignored, as click-to-change values do.
+    if (!TryParseNumber(answer->toStdString(), percent) || percent < 0 || percent > 100)
+        return;
+    delta->setPosition(Round(percent)); // the bar's own handler does the rest
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 // The duty-cycle dialog of the square wave: a track bar from 0 to 100 %
-// under a fixed graduation, and a read-out of its position.
+// under a fixed graduation, and a read-out of its position. A click (or
+// Enter) on the read-out lets the user type the duty cycle, which moves the
+// bar.
 
 #include "sharedstate.h"
 
@@ -9,6 +11,7 @@
 
 #include <functional>
 
+class DialogService;
 class QLabel;
 class TVrNum;
 class TVrScale;
@@ -18,7 +21,7 @@ class Trappcycl : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Trappcycl(SharedState& state, QWidget* parent = nullptr);
+    Trappcycl(SharedState& state, DialogService& dialogs, QWidget* parent = nullptr);
 
     // Set by the application: the square preset and the redraw it ends in.
     std::function<void()> ApplyPreset;
@@ -30,7 +33,9 @@ public:
     TVrNum* VrNum1;
 
     void deltaChange(TVrTrackBar* sender);
+    void VrNum1Click();
 
 private:
     SharedState& m_state;
+    DialogService& m_dialogs;
 };

@@ -4,7 +4,10 @@
 #include <QColorDialog>
 #include <QFontDialog>
 #include <QInputDialog>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
+#include <QTranslator>
 
 std::optional<QString> QtDialogService::InputBox(QWidget* parent, const QString& caption, const QString& prompt,
                                                  const QString& defaultText)
@@ -18,13 +21,13 @@ std::optional<QString> QtDialogService::InputBox(QWidget* parent, const QString&
 
 void QtDialogService::Message(QWidget* parent, const QString& text)
 {
-    QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(), text, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Warning, m_title.isEmpty() ? QApplication::applicationName() : m_title, text, QMessageBox::Ok, parent);
     box.exec();
 }
 
 void QtDialogService::Error(QWidget* parent, const QString& text)
 {
-    QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), text, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Critical, m_title.isEmpty() ? QApplication::applicationName() : m_title, text, QMessageBox::Ok, parent);
     box.exec();
 }
 
@@ -43,4 +46,16 @@ std::optional<QFont> QtDialogService::ChooseFont(QWidget* parent, const QFont& i
     if (!ok)
         return std::nullopt;
     return f;
+}
+
+bool InstallQtFrench()
+{
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (!translator->load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    QCoreApplication::installTranslator(translator);
+    return true;
 }

@@ -32,13 +32,24 @@ public:
     virtual std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial) = 0;
 };
 
-// The real dialogs.
+// The real dialogs. Message and error boxes carry `title` as their caption.
 class QtDialogService : public DialogService {
 public:
+    explicit QtDialogService(const QString& title = QString()) : m_title(title) {}
+
     std::optional<QString> InputBox(QWidget* parent, const QString& caption, const QString& prompt,
                                     const QString& defaultText) override;
     void Message(QWidget* parent, const QString& text) override;
     void Error(QWidget* parent, const QString& text) override;
     std::optional<QColor> ChooseColour(QWidget* parent, const QColor& initial) override;
     std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial) override;
+
+private:
+    QString m_title;
 };
+
+// Installs Qt's own French translations (the qtbase catalogue found where
+// QLibraryInfo says Qt keeps its translations), so that the standard dialogs
+// speak French: "Annuler", ... Returns false when the catalogue is missing;
+// the dialogs then stay in English.
+bool InstallQtFrench();

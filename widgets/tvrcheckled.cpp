@@ -3,6 +3,7 @@
 #include "vrlook.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -15,7 +16,7 @@ TVrCheckLed::TVrCheckLed(QWidget* parent) : TVrCheckLed(QString(), parent)
 TVrCheckLed::TVrCheckLed(const QString& caption, QWidget* parent) : QWidget(parent), m_caption(caption)
 {
     setFont(VrLook::font(11));
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void TVrCheckLed::setChecked(bool checked)
@@ -75,7 +76,8 @@ QSize TVrCheckLed::sizeHint() const
 {
     const QFontMetrics fm(font());
     const int side = ledSide();
-    const int text = m_caption.isEmpty() ? 0 : 5 + fm.horizontalAdvance(m_caption);
+    // Blanks at the end of a caption write nothing.
+    const int text = m_caption.isEmpty() ? 0 : 5 + fm.horizontalAdvance(m_caption.trimmed());
     return QSize(side + 2 + text, std::max(side + 2, fm.height() + 2));
 }
 
@@ -101,7 +103,55 @@ void TVrCheckLed::mouseReleaseEvent(QMouseEvent* e)
     }
     m_pressed = false;
     if (rect().contains(e->position().toPoint()))
-        setChecked(!m_checked);
+        toggleByUser();
+}
+
+void TVrCheckLed::toggleByUser()
+{
+    if (m_checked && !m_clickUnchecks)
+        return;
+    setChecked(!m_checked);
+}
+
+void TVrCheckLed::moveInGroup(int step)
+{
+    if (!parentWidget())
+        return;
+    QList<TVrCheckLed*> group;
+    for (TVrCheckLed* led : parentWidget()->findChildren<TVrCheckLed*>(Qt::FindDirectChildrenOnly))
+        if (led->m_style == csRadioButton && led->isVisibleTo(parentWidget()) && led->isEnabled())
+            group.append(led);
+    const qsizetype here = group.indexOf(this);
+    if (here < 0 || group.size() < 2)
+        return;
+    TVrCheckLed* next = group.at((here + step + group.size()) % group.size());
+    next->setFocus(Qt::TabFocusReason);
+    next->setChecked(true);
+}
+
+void TVrCheckLed::keyPressEvent(QKeyEvent* e)
+{
+    if ((e->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        e->ignore();
+        return;
+    }
+    switch (e->key()) {
+    case Qt::Key_Space:
+        if (!e->isAutoRepeat())
+            toggleByUser();
+        return;
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+        if (m_style == csRadioButton) {
+            moveInGroup(e->key() == Qt::Key_Down || e->key() == Qt::Key_Right ? 1 : -1);
+            return;
+        }
+        break;
+    default: break;
+    }
+    e->ignore();
 }
 
 void TVrCheckLed::changeEvent(QEvent* e)
@@ -127,12 +177,19 @@ void TVrCheckLed::paint(QPainter& p, const QRect& r) const
     const QRectF lamp(r.left() + 1, r.top() + (r.height() - side) / 2, side, side);
     const bool round = m_style == csRadioButton;
     VrLook::led(p, round ? lamp : lamp.adjusted(0, side * 0.12, 0, -side * 0.12), m_ledColor, m_checked, round);
-    if (m_caption.isEmpty())
-        return;
-    p.save();
-    p.setFont(font());
-    p.setPen(isEnabled() ? m_textColor : VrLook::Disabled);
-    const QRect text(int(lamp.right()) + 5, r.top(), r.right() - int(lamp.right()) - 4, r.height());
-    p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, m_caption);
-    p.restore();
+    if (!m_caption.isEmpty()) {
+        p.save();
+        p.setFont(font());
+        p.setPen(isEnabled() ? m_textColor : VrLook::Disabled);
+        const QRect text(int(lamp.right()) + 5, r.top(), r.right() - int(lamp.right()) - 4, r.height());
+        p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, m_caption);
+        p.restore();
+    }
+    if (hasFocus()) {
+        // Round the caption, or round the lamp alone.
+        const QFontMetrics fm(font());
+        const int right = m_caption.isEmpty() ? int(lamp.right()) + 1
+                                              : int(lamp.right()) + 5 + fm.horizontalAdvance(m_caption.trimmed()) + 1;
+        VrLook::focusMark(p, QRectF(r.left(), r.top(), std::min(right, r.right()) - r.left() + 1, r.height()));
+    }
 }

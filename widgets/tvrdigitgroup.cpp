@@ -123,9 +123,6 @@ void TVrDigitGroup::paintEvent(QPaintEvent*)
 void TVrDigitGroup::paint(QPainter& p, const QRect& r) const
 {
     VrLook::sunkenWell(p, r, m_color);
-    const QRectF inside = QRectF(r).adjusted(Margin + 1, Margin, -Margin, -Margin);
-    const qreal ch = std::max<qreal>(1, inside.height());
-    const QSizeF cell(ch * Aspect, ch);
-    VrLook::segmentRow(p, inside, displayText(), cell, cell.width() * 0.4, m_palette.High, m_palette.Low,
-                       !m_activeOnly);
+    const QRectF inside = QRectF(r).adjusted(Margin, Margin, -Margin, -Margin);
+    VrLook::readoutRow(p, inside, displayText(), Aspect, false, m_palette.High, m_palette.Low, !m_activeOnly);
 }

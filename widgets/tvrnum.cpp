@@ -1,5 +1,6 @@
 #include "tvrnum.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -30,6 +31,19 @@ void TVrNum::setDigits(int digits)
         return;
     m_digits = digits;
     updateGeometry();
+    update();
+}
+
+void TVrNum::setClickable(bool clickable)
+{
+    if (clickable == m_clickable)
+        return;
+    m_clickable = clickable;
+    setFocusPolicy(clickable ? Qt::StrongFocus : Qt::NoFocus);
+    if (clickable)
+        setCursor(Qt::PointingHandCursor);
+    else
+        unsetCursor();
     update();
 }
 
@@ -124,6 +138,29 @@ void TVrNum::mouseReleaseEvent(QMouseEvent* e)
         emit OnClick(this);
 }
 
+void TVrNum::keyPressEvent(QKeyEvent* e)
+{
+    if (m_clickable && VrLook::isActivationKey(e)) {
+        emit OnClick(this);
+        return;
+    }
+    e->ignore();
+}
+
+void TVrNum::enterEvent(QEnterEvent* e)
+{
+    m_hovered = true;
+    update();
+    TVrRangeControl::enterEvent(e);
+}
+
+void TVrNum::leaveEvent(QEvent* e)
+{
+    m_hovered = false;
+    update();
+    TVrRangeControl::leaveEvent(e);
+}
+
 void TVrNum::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
@@ -133,6 +170,10 @@ void TVrNum::paintEvent(QPaintEvent*)
 void TVrNum::paint(QPainter& p, const QRect& r) const
 {
     VrLook::sunkenWell(p, r, m_color);
-    const QRectF inside = QRectF(r).adjusted(Margin + 1, Margin, -Margin, -Margin);
-    VrLook::segmentRow(p, inside, displayText(), cellSize(), gap(), m_palette.High, m_palette.Low);
+    const QRectF inside = QRectF(r).adjusted(Margin, Margin, -Margin, -Margin);
+    const QSizeF cell = cellSize();
+    VrLook::readoutRow(p, inside, displayText(), cell.width() / cell.height(), Min() < 0, m_palette.High,
+                       m_palette.Low);
+    if (m_clickable)
+        VrLook::clickableMark(p, r, m_hovered, hasFocus(), VrLook::Highlight);
 }

@@ -36,6 +36,8 @@ public:
     using QWidget::setPalette;
     QColor Color() const { return m_color; }
     void setColor(const QColor& color);
+    bool Clickable() const { return m_clickable; }
+    void setClickable(bool clickable);
 
     // The places as shown, one character per place: digits, '-' or ' ' (blank).
     QString displayText() const;
@@ -54,6 +56,9 @@ protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void enterEvent(QEnterEvent* e) override;
+    void leaveEvent(QEvent* e) override;
 
 private:
     QSizeF cellSize() const;
@@ -65,4 +70,6 @@ private:
     TVrPalette m_palette;
     QColor m_color = VrLook::ReadoutBack;
     bool m_pressed = false;
+    bool m_clickable = false;
+    bool m_hovered = false;
 };

@@ -35,7 +35,8 @@ void TVrPowerButton::setLedColor(const QColor& color)
 QSize TVrPowerButton::sizeHint() const
 {
     const QFontMetrics fm(font());
-    return QSize(std::max(81, 26 + fm.horizontalAdvance(Caption().trimmed()) + 8), std::max(33, fm.height() + 12));
+    // Lamp, gaps and the caption as paint() lays them out.
+    return QSize(std::max(81, fm.horizontalAdvance(Caption().trimmed()) + 25), std::max(33, fm.height() + 12));
 }
 
 QSize TVrPowerButton::minimumSizeHint() const

@@ -105,9 +105,24 @@ int TVrRangeControl::wheelNotches(QWheelEvent* e)
     return steps;
 }
 
-void TVrRangeControl::stepByWheel(QWheelEvent* e)
+void TVrRangeControl::stepValue(qint64 steps, bool wrap)
 {
-    const int steps = wheelNotches(e);
-    if (steps != 0)
-        setRangeValue(qint64(rangeValue()) + steps);
+    if (steps == 0)
+        return;
+    if (!wrap) {
+        setRangeValue(qint64(m_value) + steps);
+        return;
+    }
+    if (m_max <= m_min)
+        return;
+    const qint64 count = qint64(m_max) - m_min + 1;
+    qint64 v = (qint64(m_value) - m_min + steps) % count;
+    if (v < 0)
+        v += count;
+    setRangeValue(m_min + v);
+}
+
+void TVrRangeControl::stepByWheel(QWheelEvent* e, bool wrap)
+{
+    stepValue(wheelNotches(e), wrap);
 }

@@ -45,11 +45,16 @@ protected:
     // The value at a fraction of the range: min + Round(f · (max − min)), f clamped to [0, 1].
     qint64 valueAtFraction(double f) const;
 
+    // Moves the value by `steps` positions through the value rule. With
+    // `wrap`, a step past one end comes round from the other end, as on a
+    // knob that turns a whole circle (an empty range stays as it is).
+    void stepValue(qint64 steps, bool wrap = false);
+
     // Whole notches of mouse-wheel turning in `e`, the remainder kept for the
     // next event (fine-grained wheels send fractions of a notch).
     int wheelNotches(QWheelEvent* e);
     // Moves the value one position per notch, through the value rule.
-    void stepByWheel(QWheelEvent* e);
+    void stepByWheel(QWheelEvent* e, bool wrap = false);
 
     // Announce a change of value (each kind emits its own OnChange).
     virtual void notifyChange() = 0;

@@ -2,6 +2,7 @@
 
 #include "vrlook.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -108,17 +109,21 @@ void TVrWheel::mouseReleaseEvent(QMouseEvent* e)
     }
 }
 
-void TVrWheel::wheelEvent(QWheelEvent* e)
+void TVrWheel::keyPressEvent(QKeyEvent* e)
 {
-    const int steps = wheelNotches(e);
-    if (steps == 0 || MaxValue() <= MinValue())
+    if ((e->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        e->ignore();
         return;
-    // One step per notch, wrapping round the ends like the handle does.
-    const qint64 count = qint64(MaxValue()) - MinValue() + 1;
-    qint64 v = (qint64(Position()) - MinValue() + steps) % count;
-    if (v < 0)
-        v += count;
-    setRangeValue(MinValue() + v);
+    }
+    switch (e->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Right: stepValue(1, true); return;
+    case Qt::Key_Down:
+    case Qt::Key_Left: stepValue(-1, true); return;
+    case Qt::Key_PageUp: stepValue(10, true); return;
+    case Qt::Key_PageDown: stepValue(-10, true); return;
+    default: e->ignore(); return;
+    }
 }
 
 void TVrWheel::paintEvent(QPaintEvent*)

@@ -7,6 +7,9 @@
 // MaxValue one turn later, so turning past either end jumps to the other end.
 // Mouse: dragging turns the handle by the angle the pointer sweeps round the
 // centre; the mouse wheel steps by one position, also across the ends.
+// Keyboard (no modifier): the up and right arrows add one position, the down
+// and left arrows take one away, Page Up and Page Down ten, across the ends
+// in the same way.
 // A range whose bounds cross is refused (outside loading) with
 // "Value out of range." through OnError.
 class TVrWheel : public TVrRangeControl
@@ -44,7 +47,8 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
-    void wheelEvent(QWheelEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override { stepByWheel(e, true); }
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     // Angle of pt round the centre, clockwise from up, or a negative value at the centre.

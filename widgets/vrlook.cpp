@@ -1,5 +1,6 @@
 #include "vrlook.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -137,6 +138,27 @@ void focusMark(QPainter& p, const QRectF& r, const QColor& color)
     p.restore();
 }
 
+void clickableMark(QPainter& p, const QRectF& r, bool hovered, bool focused, const QColor& focusColour)
+{
+    if (hovered) {
+        p.save();
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setPen(QPen(Pointer, 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(r.adjusted(1, 1, -1, -1));
+        p.restore();
+    }
+    if (focused)
+        focusMark(p, r.adjusted(2, 2, -2, -2), focusColour);
+}
+
+bool isActivationKey(const QKeyEvent* e)
+{
+    if ((e->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_Space;
+}
+
 unsigned segmentMask(QChar c)
 {
     static constexpr unsigned digits[10] = {0x3F, 0x06, 0x5B, 0x4F, 0x66, 0x6D, 0x7D, 0x07, 0x7F, 0x6F};
@@ -235,6 +257,57 @@ void segmentRow(QPainter& p, const QRectF& r, const QString& places, QSizeF cell
         const bool point = k + 1 < places.size() && places.at(k + 1) == QLatin1Char('.');
         segmentDigit(p, QRectF(QPointF(x0 + i * step, y0), cell), c, point, high, low, drawUnlit);
         ++i;
+    }
+    p.restore();
+}
+
+void readoutRow(QPainter& p, const QRectF& r, const QString& places, qreal aspect, bool signPlace,
+                const QColor& high, const QColor& low, bool drawUnlit)
+{
+    const int n = placeCount(places);
+    if (n == 0 || !(r.width() > 0) || !(r.height() > 0) || !(aspect > 0))
+        return;
+    constexpr qreal GapRatio = 0.3; // gap between places, per digit width
+    constexpr qreal SignPlace = 0.6; // width of the sign place, per digit width
+    const qreal widths = n * (1 + GapRatio) - (signPlace ? 1 - SignPlace : 0.0);
+    qreal h = r.height();
+    qreal w = h * aspect;
+    if (w * widths > r.width()) {
+        w = r.width() / widths;
+        if (w < h * MinAspect)
+            h = w / MinAspect;
+    }
+    const qreal gap = w * GapRatio;
+    const qreal y0 = std::round(r.center().y() - h / 2);
+    qreal x = r.right() - widths * w + gap / 2;
+
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(Qt::NoPen);
+    bool first = true;
+    for (int k = 0; k < places.size(); ++k) {
+        const QChar c = places.at(k);
+        if (c == QLatin1Char('.'))
+            continue;
+        if (first && signPlace) {
+            // The sign place: a minus bar as thick as the segments, across the place.
+            const bool minus = c == QLatin1Char('-');
+            if (minus || drawUnlit) {
+                const qreal t = std::max(0.8, std::min(w * 0.2, h * 0.12));
+                const qreal left = x, right = x + w * SignPlace, mid = y0 + h / 2;
+                p.setBrush(minus ? high : low);
+                p.drawPolygon(QPolygonF({QPointF(left, mid), QPointF(left + t / 2, mid - t / 2),
+                                         QPointF(right - t / 2, mid - t / 2), QPointF(right, mid),
+                                         QPointF(right - t / 2, mid + t / 2), QPointF(left + t / 2, mid + t / 2)}));
+            }
+            x += w * SignPlace + gap;
+            first = false;
+            continue;
+        }
+        first = false;
+        const bool point = k + 1 < places.size() && places.at(k + 1) == QLatin1Char('.');
+        segmentDigit(p, QRectF(x, y0, w, h), c, point, high, low, drawUnlit);
+        x += w + gap;
     }
     p.restore();
 }

@@ -5,6 +5,7 @@
 #include <QPolygonF>
 #include <QRectF>
 
+class QKeyEvent;
 class QPainter;
 
 // The one palette and the drawing routines shared by every control of the set,
@@ -24,7 +25,7 @@ inline const QColor Focus{0x1C, 0x4E, 0xB8};       // keyboard-focus mark
 // Read-outs.
 inline const QColor ReadoutBack{0x00, 0x00, 0x00};
 inline const QColor SegmentHigh{0x00, 0xFF, 0x00};  // lit segment (lime)
-inline const QColor SegmentLow{0x00, 0x46, 0x00};   // unlit segment, faintly visible
+inline const QColor SegmentLow{0x00, 0x24, 0x00};   // unlit segment: a faint trace of the digit
 
 // Lamps and accents.
 inline const QColor LedGreen{0x00, 0xFF, 0x00};
@@ -62,6 +63,15 @@ void led(QPainter& p, const QRectF& r, const QColor& color, bool lit, bool round
 // The dotted keyboard-focus mark around r.
 void focusMark(QPainter& p, const QRectF& r, const QColor& color = Focus);
 
+// What shows that a value can be clicked: a lamp-coloured frame round r
+// while the pointer is over it, the focus mark inside it while it has the
+// keyboard focus, drawn in `focusColour` (light on a dark face).
+void clickableMark(QPainter& p, const QRectF& r, bool hovered, bool focused, const QColor& focusColour = Focus);
+
+// Enter, Return or the space bar without a modifier: the keys that act as a
+// click on a control that has the focus.
+bool isActivationKey(const QKeyEvent* e);
+
 // Segment masks of a seven-segment digit: bit 0 = a (top), 1 = b (upper right),
 // 2 = c (lower right), 3 = d (bottom), 4 = e (lower left), 5 = f (upper left),
 // 6 = g (middle). Digits '0'..'9', '-' and ' ' are known; anything else is blank.
@@ -81,6 +91,15 @@ void segmentDigit(QPainter& p, const QRectF& cell, QChar c, bool point,
 // cellSize separated by `gap`, right-aligned and vertically centred in r;
 // shrunk uniformly when they do not fit.
 void segmentRow(QPainter& p, const QRectF& r, const QString& places, QSizeF cellSize, qreal gap,
+                const QColor& high, const QColor& low, bool drawUnlit = true);
+
+// The row of a read-out: digits as tall as r (less nothing), each `aspect`
+// times as wide as high, right-aligned and vertically centred. When the row
+// does not fit r's width the digits are first narrowed, down to MinAspect,
+// and only then made shorter. With `signPlace` the first place (a minus
+// sign or a blank) is narrower than a digit and holds only a bar.
+inline constexpr qreal MinAspect = 0.36;
+void readoutRow(QPainter& p, const QRectF& r, const QString& places, qreal aspect, bool signPlace,
                 const QColor& high, const QColor& low, bool drawUnlit = true);
 
 // The number of seven-segment places of `places` ('.' takes none).

@@ -10,6 +10,7 @@
 #include "tvrbitmapimage.h"
 #include "tvrbitmaplist.h"
 #include "tvrcheckled.h"
+#include "tvrclickvalue.h"
 #include "tvrdemobutton.h"
 #include "tvrdigitgroup.h"
 #include "tvrdisplay.h"
@@ -23,6 +24,10 @@
 
 #include "numbers.h"
 
+#include <QDir>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
 #include <QToolButton>
 #include <QtTest>
 
@@ -56,11 +61,48 @@ private slots:
     void smallTimeGraphWindow();
     void harmonicControls();
     void closingWindows();
+    void closingEndsTheProgram_data();
+    void closingEndsTheProgram();
+    void windowCaptions();
+    void captionsFitTheirBoxes();
+    void tabReachesEveryControl();
+    void ledKeys();
+    void wheelKeys();
+    void enterOpensTheBox_data();
+    void enterOpensTheBox();
+    void clickableValuesShowIt();
+    void litFilterLedStaysLit();
+    void typedCutoffRefreshesBandwidth();
+    void cutoffShownOnce_data();
+    void cutoffShownOnce();
+    void cancelChangesNothing_data();
+    void cancelChangesNothing();
+    void defaultTextIsAnAnswer();
+    void dutyCycleTyped_data();
+    void dutyCycleTyped();
+    void savePictures();
 
 private:
     Tfensynth& W() { return *m_program->fensynth; }
     SharedState& S() { return m_program->State(); }
     static void Click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
+    // Type a cut-off in the box of the f0 read-out.
+    void TypeCutoff(const QString& text)
+    {
+        m_dialogs.Answers.push(text);
+        Click(W().VrNum1->isVisible() ? static_cast<QWidget*>(W().VrNum1) : W().Label12);
+    }
+    // Which of the cut-off's displays are on screen: the read-out with its
+    // unit, the typed value.
+    QString CutoffShown()
+    {
+        QStringList shown;
+        if (W().VrNum1->isVisible() && W().Label11->isVisible())
+            shown << "read-out";
+        if (W().Label12->isVisible())
+            shown << "typed";
+        return shown.join(',');
+    }
 
     FakeDialogs m_dialogs;
     std::unique_ptr<Program> m_program;
@@ -381,7 +423,7 @@ void MainWindowTest::typedFrequency()
         QCOMPARE(W().RedrawCount(), redraws + 1);
         QVERIFY(!W().VrNum1->isVisible());
         QVERIFY(W().Label12->isVisible());
-        QCOMPARE(W().Label12->text(), QString::fromStdString(FormatNumber(cutoff)) + "Hz");
+        QCOMPARE(W().Label12->Caption(), QString::fromStdString(FormatNumber(cutoff)) + "Hz");
         // A second entry through the typed text, cancelled: its default is
         // the current value, which is kept.
         m_dialogs.Answers.push(std::nullopt);
@@ -404,25 +446,25 @@ void MainWindowTest::staticGain()
     QCOMPARE(m_dialogs.Boxes[0].prompt, QStringLiteral("valeur numérique:"));
     QCOMPARE(m_dialogs.Boxes[0].defaultText, QStringLiteral("1"));
     QCOMPARE(S().Filter.StaticGain, 2.5);
-    QCOMPARE(W().Label17->text(), QStringLiteral("2.5"));
+    QCOMPARE(W().Label17->Caption(), QStringLiteral("2.5"));
     // Its preset text is always "1", but cancelling changes nothing.
     m_dialogs.Answers.push(std::nullopt);
     Click(W().Label17);
     QCOMPARE(m_dialogs.Boxes[1].defaultText, QStringLiteral("1"));
     QCOMPARE(S().Filter.StaticGain, 2.5);
-    QCOMPARE(W().Label17->text(), QStringLiteral("2.5"));
+    QCOMPARE(W().Label17->Caption(), QStringLiteral("2.5"));
     // Anything is read, nothing refused.
     m_dialogs.Answers.push(QStringLiteral("1e300"));
     Click(W().Label17);
     QCOMPARE(S().Filter.StaticGain, 1e300);
-    QCOMPARE(W().Label17->text(), QStringLiteral(" 1E300"));
+    QCOMPARE(W().Label17->Caption(), QStringLiteral(" 1E300"));
     QVERIFY(m_dialogs.Messages.isEmpty());
     QVERIFY(std::isfinite(S().View.ValueMax));
     // Beyond the range of a double, the largest double; letters read as 0.
     W().Vramp[1]->setPosition(100);
     m_dialogs.Answers.push(QStringLiteral("-1e999"));
     Click(W().Label17);
-    QCOMPARE(W().Label17->text(), QStringLiteral("-1.8E308"));
+    QCOMPARE(W().Label17->Caption(), QStringLiteral("-1.8E308"));
     QVERIFY(std::isfinite(S().View.ValueMin) && S().View.ValueMin < S().View.ValueMax);
     m_dialogs.Answers.push(QStringLiteral("nan"));
     Click(W().Label17);
@@ -517,6 +559,368 @@ void MainWindowTest::closingWindows()
     QVERIFY(m_program->fengraphe->isMinimized());
     Click(W().VrDemoButton1);
     QVERIFY(!W().isVisible());
+}
+
+void MainWindowTest::closingEndsTheProgram_data()
+{
+    QTest::addColumn<int>("how");
+    QTest::addRow("Quitter") << 0;
+    QTest::addRow("close box or window manager") << 1;
+    QTest::addRow("with the duty-cycle dialog open") << 2;
+}
+
+void MainWindowTest::closingEndsTheProgram()
+{
+    // The program leaves its event loop when the main window closes, even
+    // though the time-graph window refuses to close.
+    QFETCH(int, how);
+    QSignalSpy closed(&W(), &Tfensynth::Closed);
+    if (how == 2) {
+        Click(W().VrPowerButton[2]);
+        QVERIFY(m_program->rappcycl->isVisible());
+    }
+    if (how == 0)
+        Click(W().VrDemoButton1);
+    else
+        QVERIFY(W().close());
+    QCOMPARE(closed.count(), 1);
+    QVERIFY(!W().isVisible());
+}
+
+void MainWindowTest::windowCaptions()
+{
+    QCOMPARE(W().windowTitle(), QStringLiteral("Fourier et filtres"));
+    QCOMPARE(m_program->fengraphe->windowTitle(), QStringLiteral("Graphes temporels"));
+    QCOMPARE(m_program->fenspectres->windowTitle(), QStringLiteral("Spectre(s)"));
+    QCOMPARE(m_program->rappcycl->windowTitle(), QStringLiteral("Signal carré rapport cyclique variable"));
+    // Qt would add the display name after every caption on the screen.
+    QCOMPARE(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
+}
+
+void MainWindowTest::captionsFitTheirBoxes()
+{
+    // Every control visible once: the band-pass shows all the filter controls.
+    Click(W().VrPowerButton[2]);
+    Click(W().FilterLed[3]);
+    for (QWidget* window : {static_cast<QWidget*>(&W()), static_cast<QWidget*>(m_program->fengraphe),
+                            static_cast<QWidget*>(m_program->rappcycl)}) {
+        for (QLabel* l : window->findChildren<QLabel*>()) {
+            if (l->text().isEmpty() || !l->parentWidget())
+                continue;
+            const QRect text(l->pos(), QSize(l->fontMetrics().horizontalAdvance(l->text().trimmed()), l->height()));
+            // Inside the box, clear of a panel's frame on the right.
+            const QWidget* box = l->parentWidget();
+            QVERIFY2(box->rect().contains(text) && text.right() < box->width() - box->contentsMargins().right(),
+                     qPrintable(QStringLiteral("\"%1\" runs out of its box").arg(l->text())));
+        }
+        for (QWidget* c : window->findChildren<QWidget*>()) {
+            if (qobject_cast<TVrCheckLed*>(c) || qobject_cast<TVrPowerButton*>(c) || qobject_cast<TVrDemoButton*>(c))
+                QVERIFY2(c->sizeHint().width() <= c->width(), qPrintable(c->metaObject()->className()));
+        }
+    }
+}
+
+void MainWindowTest::tabReachesEveryControl()
+{
+    Click(W().VrPowerButton[2]); // "voir signal" on screen
+    Click(W().FilterLed[3]);     // every filter control on screen
+    W().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&W()));
+    W().VrPowerButton[1]->setFocus(Qt::TabFocusReason);
+    QList<QWidget*> expected;
+    for (int i = 1; i <= 6; ++i)
+        expected << W().VrPowerButton[i];
+    expected << W().VrCheckLed13 << W().VrDemoButton2 << W().VrSlidermoy << W().VrDemoButton1 << W().BitBtn1;
+    for (int k = 1; k <= 12; ++k)
+        expected << W().VrCheckLed[k] << W().Vramp[k] << W().VrSwitch[k];
+    for (TVrCheckLed* led : W().FilterLed)
+        expected << led;
+    expected << W().Label17 << W().VrNum1 << W().VrWheel1 << W().VrTrackBar1 << W().VrCheckLed19
+             << W().VrCheckLed20 << W().VrCheckLed21;
+    QList<QWidget*> reached{QApplication::focusWidget()};
+    for (int i = 1; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        reached << QApplication::focusWidget();
+    }
+    QCOMPARE(reached, expected);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), W().VrPowerButton[1]); // round again
+}
+
+void MainWindowTest::ledKeys()
+{
+    QTest::keyClick(W().VrCheckLed[4], Qt::Key_Space);
+    QVERIFY(S().Signal.Harmonics.Shown[4]);
+    QTest::keyClick(W().VrCheckLed[4], Qt::Key_Space);
+    QVERIFY(!S().Signal.Harmonics.Shown[4]);
+    QTest::keyClick(W().VrCheckLed19, Qt::Key_Space);
+    QVERIFY(!S().Display.SuperposeOutput);
+
+    // The filter group moves as radio buttons do, round its ends.
+    W().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&W()));
+    W().FilterLed[0]->setFocus();
+    QTest::keyClick(W().FilterLed[0], Qt::Key_Down);
+    QCOMPARE(S().Filter.Kind, FilterKind::LowPass2);
+    QVERIFY(W().FilterLed[1]->Checked() && !W().FilterLed[0]->Checked());
+    QCOMPARE(QApplication::focusWidget(), W().FilterLed[1]);
+    QVERIFY(W().VrWheel1->isVisible());
+    QTest::keyClick(W().FilterLed[1], Qt::Key_Up);
+    QTest::keyClick(W().FilterLed[0], Qt::Key_Left);
+    QCOMPARE(S().Filter.Kind, FilterKind::HighPass1);
+    QCOMPARE(QApplication::focusWidget(), W().FilterLed[6]);
+    QCOMPARE(W().VrBitmapImage1->BitmapIndex(), 6);
+}
+
+void MainWindowTest::wheelKeys()
+{
+    Click(W().FilterLed[3]);
+    TVrWheel* wheel = W().VrWheel1;
+    for (int i = 0; i < 45; ++i)
+        QTest::keyClick(wheel, Qt::Key_PageUp);
+    QCOMPARE(wheel->Position(), 550);
+    QCOMPARE(S().Filter.CutoffHz, 6.0); // through the wheel's handler
+    QCOMPARE(W().VrNum1->Value(), 6);
+    QTest::keyClick(wheel, Qt::Key_Down);
+    QCOMPARE(wheel->Position(), 549);
+    QCOMPARE(S().Filter.CutoffHz, 5.0);
+    QTest::keyClick(wheel, Qt::Key_Right);
+    QCOMPARE(wheel->Position(), 550);
+    // Down past the start: round to the end of the turn, one decade lower.
+    for (int i = 0; i < 45; ++i)
+        QTest::keyClick(wheel, Qt::Key_PageDown);
+    QCOMPARE(wheel->Position(), 100);
+    QTest::keyClick(wheel, Qt::Key_PageDown);
+    QCOMPARE(wheel->Position(), 991);
+    QCOMPARE(S().Filter.CutoffHz, 0.991);
+    QCOMPARE(W().Label11->text(), QStringLiteral("mHz"));
+    // And up again past the end.
+    QTest::keyClick(wheel, Qt::Key_PageUp);
+    QCOMPARE(wheel->Position(), 100);
+    QCOMPARE(S().Filter.CutoffHz, 1.0);
+    QCOMPARE(S().Filter.BandwidthHz, 1.41);
+}
+
+void MainWindowTest::enterOpensTheBox_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("caption");
+    QTest::addRow("f0 read-out") << "VrNum1" << "Fréquence particulière";
+    QTest::addRow("typed cut-off") << "Label12" << "Fréquence particulière";
+    QTest::addRow("static gain") << "Label17" << "Entrée de l amplification statique";
+    QTest::addRow("duty cycle") << "rappcycl" << "Rapport cyclique";
+}
+
+void MainWindowTest::enterOpensTheBox()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, caption);
+    Click(W().FilterLed[1]);
+    QWidget* target = nullptr;
+    if (control == "VrNum1") {
+        target = W().VrNum1;
+    } else if (control == "Label12") {
+        TypeCutoff("50");
+        target = W().Label12;
+    } else if (control == "Label17") {
+        target = W().Label17;
+    } else {
+        Click(W().VrPowerButton[2]);
+        target = m_program->rappcycl->VrNum1;
+    }
+    QVERIFY(target->isVisible());
+    QCOMPARE(target->focusPolicy(), Qt::StrongFocus);
+    const qsizetype before = m_dialogs.Boxes.size();
+    QTest::keyClick(target, Qt::Key_Return);
+    QCOMPARE(m_dialogs.Boxes.size(), before + 1);
+    QCOMPARE(m_dialogs.Boxes.last().caption, caption);
+    QTest::keyClick(target, Qt::Key_Enter);
+    QCOMPARE(m_dialogs.Boxes.size(), before + 2);
+}
+
+void MainWindowTest::clickableValuesShowIt()
+{
+    // The whole box of the static gain takes the click, not only its glyph.
+    QCOMPARE(W().Label17->geometry(), QRect(678, 148, 62, 30));
+    m_dialogs.Answers.push(QStringLiteral("3"));
+    QTest::mouseClick(W().Label17, Qt::LeftButton, {}, QPoint(3, 3));
+    QCOMPARE(S().Filter.StaticGain, 3.0);
+    for (QWidget* w : {static_cast<QWidget*>(W().Label17), static_cast<QWidget*>(W().Label12),
+                       static_cast<QWidget*>(W().VrNum1)})
+        QCOMPARE(w->cursor().shape(), Qt::PointingHandCursor);
+    // Under the pointer the value's box lights up.
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(W().Label17, &leave);
+    const QImage idle = W().Label17->grab().toImage();
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QApplication::sendEvent(W().Label17, &enter);
+    QVERIFY(W().Label17->grab().toImage() != idle);
+}
+
+void MainWindowTest::litFilterLedStaysLit()
+{
+    for (int row : {0, 3}) {
+        if (row != 0)
+            Click(W().FilterLed[row]);
+        const int redraws = W().RedrawCount();
+        Click(W().FilterLed[row]);
+        QTest::keyClick(W().FilterLed[row], Qt::Key_Space);
+        QVERIFY(W().FilterLed[row]->Checked());
+        QCOMPARE(W().RedrawCount(), redraws);
+        QCOMPARE(W().VrBitmapImage1->BitmapIndex(), row);
+    }
+    QCOMPARE(S().Filter.Kind, FilterKind::BandPass);
+}
+
+void MainWindowTest::typedCutoffRefreshesBandwidth()
+{
+    Click(W().FilterLed[3]);
+    TypeCutoff("440.4");
+    QCOMPARE(S().Filter.CutoffHz, 440.0);
+    QCOMPARE(S().Filter.BandwidthHz, 2 * 440 * 0.705);
+    QCOMPARE(W().VrNum3->Value(), 620);
+    QCOMPARE(W().Label13->text(), QStringLiteral("Hz"));
+}
+
+void MainWindowTest::cutoffShownOnce_data()
+{
+    // A sequence of user actions: a filter row to choose ("f3"), a typed
+    // cut-off ("t440.4") or a wheel position ("w550"); then what shows the
+    // cut-off.
+    QTest::addColumn<QStringList>("actions");
+    QTest::addColumn<QString>("shown");
+    QTest::addRow("typed") << QStringList{"f3", "t440.4"} << "typed";
+    QTest::addRow("typed, then low-pass") << QStringList{"f3", "t440.4", "f5"} << "typed";
+    QTest::addRow("typed, then amplifier") << QStringList{"f3", "t440.4", "f0"} << "";
+    QTest::addRow("typed, amplifier, band-stop") << QStringList{"f1", "t440.4", "f0", "f4"} << "typed";
+    QTest::addRow("typed, then the wheel") << QStringList{"f3", "t440.4", "w550"} << "read-out";
+    QTest::addRow("typed, wheel, other model") << QStringList{"f3", "t440.4", "w550", "f6"} << "read-out";
+    QTest::addRow("wheel, then typed") << QStringList{"f2", "w550", "t12"} << "typed";
+    QTest::addRow("amplifier at start") << QStringList{"f0"} << "";
+}
+
+void MainWindowTest::cutoffShownOnce()
+{
+    QFETCH(QStringList, actions);
+    QFETCH(QString, shown);
+    for (const QString& a : actions) {
+        const QString arg = a.mid(1);
+        if (a.startsWith('f'))
+            Click(W().FilterLed[arg.toInt()]);
+        else if (a.startsWith('t'))
+            TypeCutoff(arg);
+        else
+            W().VrWheel1->setPosition(arg.toInt());
+    }
+    QCOMPARE(CutoffShown(), shown);
+    QCOMPARE(W().Label9->isVisible(), !shown.isEmpty());
+}
+
+void MainWindowTest::cancelChangesNothing_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addRow("static gain") << "gain";
+    QTest::addRow("cut-off") << "cutoff";
+    QTest::addRow("duty cycle") << "duty";
+}
+
+void MainWindowTest::cancelChangesNothing()
+{
+    QFETCH(QString, box);
+    Click(W().FilterLed[3]);
+    Click(W().VrPowerButton[2]);
+    m_dialogs.Answers.push(QStringLiteral("2.5"));
+    Click(W().Label17);
+    TypeCutoff("12346");
+    m_program->rappcycl->delta->setPosition(37);
+    const SharedState before = S();
+    const int redraws = W().RedrawCount();
+    m_dialogs.Answers.push(std::nullopt);
+    if (box == "gain")
+        Click(W().Label17);
+    else if (box == "cutoff")
+        Click(W().Label12);
+    else
+        Click(m_program->rappcycl->VrNum1);
+    QCOMPARE(m_dialogs.Answers.size(), size_t(0)); // the box was asked
+    QCOMPARE(S().Filter.StaticGain, 2.5);
+    QCOMPARE(S().Filter.CutoffHz, 12346.0);
+    QCOMPARE(S().Signal.DutyCycle, 0.37);
+    QCOMPARE(S().Signal.Harmonics.AmplitudePercent, before.Signal.Harmonics.AmplitudePercent);
+    QCOMPARE(W().Label17->Caption(), QStringLiteral("2.5"));
+    QCOMPARE(W().Label12->Caption(), QString::fromStdString(FormatNumber(12346)) + "Hz");
+    QCOMPARE(m_program->rappcycl->delta->Position(), 37);
+    QCOMPARE(W().RedrawCount(), redraws);
+}
+
+void MainWindowTest::defaultTextIsAnAnswer()
+{
+    // Confirming a box with its text untouched processes that text: the
+    // cut-off's three significant digits, the gain's "1".
+    Click(W().FilterLed[3]);
+    TypeCutoff("12346");
+    const QString shown = QString::fromStdString(FormatNumber(12346));
+    TypeCutoff(shown);
+    QCOMPARE(m_dialogs.Boxes.last().defaultText, shown);
+    QCOMPARE(S().Filter.CutoffHz, 12300.0);
+    m_dialogs.Answers.push(QStringLiteral("2.5"));
+    Click(W().Label17);
+    m_dialogs.Answers.push(QStringLiteral("1"));
+    Click(W().Label17);
+    QCOMPARE(S().Filter.StaticGain, 1.0);
+}
+
+void MainWindowTest::dutyCycleTyped_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<int>("position");
+    QTest::addRow("a whole per cent") << "25" << 25;
+    QTest::addRow("rounded") << "33.5" << 34;
+    QTest::addRow("the ends") << "100" << 100;
+    QTest::addRow("above 100: ignored") << "101" << 50;
+    QTest::addRow("negative: ignored") << "-1" << 50;
+    QTest::addRow("letters: ignored") << "abc" << 50;
+    QTest::addRow("hostile: ignored") << "1e999" << 50;
+}
+
+void MainWindowTest::dutyCycleTyped()
+{
+    QFETCH(QString, answer);
+    QFETCH(int, position);
+    Click(W().VrPowerButton[2]);
+    Trappcycl* dialog = m_program->rappcycl;
+    m_dialogs.Answers.push(answer);
+    Click(dialog->VrNum1);
+    QCOMPARE(m_dialogs.Boxes.last().defaultText, QStringLiteral("50"));
+    QCOMPARE(dialog->delta->Position(), position);
+    QCOMPARE(dialog->VrNum1->Value(), position);
+    QCOMPARE(S().Signal.DutyCycle, position / 100.0); // through the bar's own handler
+    QVERIFY(m_dialogs.Messages.isEmpty());
+}
+
+void MainWindowTest::savePictures()
+{
+    // The main window as it is on screen, and its read-outs magnified twice
+    // with every pixel kept, to be judged as from the back of a classroom.
+    Click(W().VrPowerButton[2]);
+    Click(W().FilterLed[3]);
+    W().VrWheel1->setPosition(550);
+    QDir().mkpath(PICTURE_DIR);
+    const QImage window = W().grab().toImage();
+    QVERIFY(window.save(PICTURE_DIR "/main-window.png"));
+    const QRect areas[] = {QRect(8, 96, 480, 40), QRect(8, 382, 480, 26), QRect(500, 120, 345, 112)};
+    QImage sheet(2 * 480, 2 * (40 + 26 + 112), QImage::Format_RGB32);
+    sheet.fill(Qt::white);
+    QPainter p(&sheet);
+    int y = 0;
+    for (const QRect& a : areas) {
+        p.drawImage(0, y, window.copy(a).scaled(a.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+        y += 2 * a.height();
+    }
+    p.end();
+    QVERIFY(sheet.save(PICTURE_DIR "/main-readouts-2x.png"));
+    const QImage dialog = m_program->rappcycl->grab().toImage();
+    QVERIFY(dialog.save(PICTURE_DIR "/duty-cycle-dialog.png"));
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -1,21 +1,35 @@
 #!/bin/sh
-# Starts the real program on the current X display, clicks it as a user
-# would (a preset button, a harmonic slider, a filter LED) and checks by
-# screenshots that the time graph follows. The screenshots stay in OUTDIR.
+# Starts the real program on the current X display and uses it as a user
+# would: clicks a preset button, a harmonic slider and a filter LED, and
+# checks by screenshots that the time graph follows; checks the windows'
+# captions; then ends it in the three ways a user can (the "Quitter" button,
+# the main window's close box as a window manager sends it, the same with
+# the duty-cycle dialog open), each time checking that the process is gone
+# within two seconds with status 0. The screenshots stay in OUTDIR.
 # Usage: e2e_program.sh PROGRAM OUTDIR
 set -eu
 PROGRAM=$1
 OUT=$2
+HERE=$(dirname "$0")
 mkdir -p "$OUT"
-
-# A real window on the X display, whatever platform the other tests use.
-QT_QPA_PLATFORM=xcb "$PROGRAM" &
-PID=$!
-trap 'kill "$PID" 2>/dev/null || true' EXIT
+PID=
+trap '[ -n "$PID" ] && kill "$PID" 2>/dev/null || true' EXIT
 
 fail() {
     echo "FAIL: $*" >&2
     exit 1
+}
+
+start() {
+    # A real window on the X display, whatever platform the other tests use.
+    QT_QPA_PLATFORM=xcb "$PROGRAM" &
+    PID=$!
+    MAIN=$(find_window 'Fourier et filtres')
+    GRAPH=$(find_window 'Graphes temporels')
+    sleep 1
+    eval "$(xdotool getwindowgeometry --shell "$MAIN")"
+    MX=$X
+    MY=$Y
 }
 
 find_window() {
@@ -31,17 +45,23 @@ find_window() {
     fail "no window \"$1\""
 }
 
-MAIN=$(find_window 'Fourier et filtres')
-GRAPH=$(find_window 'Graphes temporels')
-sleep 1
-
-origin() {
-    eval "$(xdotool getwindowgeometry --shell "$1")"
-    echo "$X $Y"
+caption_is() { # window, exact caption
+    name=$(xdotool getwindowname "$1")
+    [ "$name" = "$2" ] || fail "caption \"$name\", not \"$2\""
 }
-set -- $(origin "$MAIN")
-MX=$1
-MY=$2
+
+ends() { # how it was asked to end
+    for _ in $(seq 1 20); do
+        kill -0 "$PID" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$PID" 2>/dev/null && fail "$1: the program still runs after 2 s"
+    status=0
+    wait "$PID" || status=$?
+    PID=
+    [ "$status" -eq 0 ] || fail "$1: the program ended with status $status"
+    echo "$1: the program ended with status 0"
+}
 
 click() { # x y in the main window
     xdotool mousemove --sync $((MX + $1)) $((MY + $2)) click 1
@@ -65,11 +85,17 @@ differs() { # two screenshots
     [ "${n%%.*}" -gt 100 ] 2>/dev/null
 }
 
+# 1. A first use, ended by "Quitter".
+start
+caption_is "$MAIN" 'Fourier et filtres'
+caption_is "$GRAPH" 'Graphes temporels'
 shot "$MAIN" e2e-main-startup
 shot "$GRAPH" e2e-graph-startup
 
-# "Carré" is the second preset button, 81 x 33 at (96, 0).
+# "Carré" is the second preset button, 81 x 33 at (96, 0); it opens the
+# duty-cycle dialog.
 click 136 16
+caption_is "$(find_window 'Signal carré rapport cyclique variable')" 'Signal carré rapport cyclique variable'
 shot "$GRAPH" e2e-graph-square
 differs e2e-graph-startup e2e-graph-square || fail "the square preset left the time graph as it was"
 
@@ -86,4 +112,23 @@ shot "$GRAPH" e2e-graph-square-bandpass
 differs e2e-graph-harmonic2 e2e-graph-square-bandpass || fail "the band-pass filter left the time graph as it was"
 
 kill -0 "$PID" 2>/dev/null || fail "the program ended"
+# "Quitter", 65 x 65 at (16, 344).
+click 48 376
+ends "Quitter"
+
+# 2. The time-graph window only minimizes; the main window's close ends it.
+start
+/usr/bin/python3 "$HERE/wm_delete.py" "$GRAPH"
+sleep 0.5
+kill -0 "$PID" 2>/dev/null || fail "closing the time-graph window ended the program"
+/usr/bin/python3 "$HERE/wm_delete.py" "$MAIN"
+ends "close box"
+
+# 3. The same with the duty-cycle dialog on screen.
+start
+click 136 16
+find_window 'Signal carré rapport cyclique variable' >/dev/null
+/usr/bin/python3 "$HERE/wm_delete.py" "$MAIN"
+ends "close box, duty-cycle dialog open"
+
 echo "1 passed, 0 failed"
