@@ -190,6 +190,11 @@ std::int32_t PointCountForWidth(std::int32_t windowWidth)
     return Round((static_cast<long double>(windowWidth) - 20) / 2);
 }
 
+GraphSize TimeGraphSize(std::int32_t windowWidth, std::int32_t windowHeight)
+{
+    return {windowWidth - 30, windowHeight - 110};
+}
+
 void ResetTimeRange(SharedState& state)
 {
     TimeGraphView& v = state.View;
