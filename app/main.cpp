@@ -26,7 +26,7 @@ int main(int argc, char** argv)
 
     QtDialogService dialogs(ProgramTitle());
     Program program(dialogs);
-    QObject::connect(program.fensynth, &Tfensynth::Closed, &app, [] { QCoreApplication::exit(0); });
+    QObject::connect(&program.fensynth(), &Tfensynth::Closed, &app, [] { QCoreApplication::exit(0); });
     program.Show();
     return app.exec();
 }

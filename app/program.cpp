@@ -8,10 +8,10 @@
 #include "repres.h"
 #include "sampling.h"
 #include "simplefour.h"
-#include "spectrumdrawing.h"
-#include "tvrdemobutton.h"
-#include "tvrslider.h"
-#include "vrpanel.h"
+#include "timegraph.h"
+#include "vectorcopy.h"
+
+#include <QCoreApplication>
 
 namespace {
 
@@ -19,8 +19,8 @@ namespace {
 class MainSliders : public MainSliderSettings {
 public:
     explicit MainSliders(const Tfensynth& w) : m_w(w) {}
-    int MeanSliderMax() const override { return m_w.VrSlidermoy->MaxValue(); }
-    int KeyIncrement() const override { return m_w.Vramp[1]->KeyIncrement; }
+    int MeanSliderMax() const override { return m_w.MeanRangeMax(); }
+    int KeyIncrement() const override { return m_w.KeyIncrement(); }
 
 private:
     const Tfensynth& m_w;
@@ -28,73 +28,72 @@ private:
 
 } // namespace
 
-#include <QCoreApplication>
-#include <QPushButton>
-
 Program::Program(DialogService& dialogs)
+    : m_cycle(m_state),
+      m_fensynth(std::make_unique<Tfensynth>(m_state, dialogs, m_cycle)),
+      m_form2(std::make_unique<TForm2>(m_state, dialogs)),
+      m_fengraphe(std::make_unique<Tfengraphe>(m_state)),
+      m_fenspectres(std::make_unique<Tfenspectres>(m_state)),
+      m_rappcycl(std::make_unique<Trappcycl>(m_state, dialogs)),
+      m_soundPort(std::make_unique<QtSoundPort>()),
+      m_fenetson(std::make_unique<Tfenetson>(m_state, dialogs, *m_soundPort))
 {
-    fensynth = new Tfensynth(m_state, dialogs);
-    Form2 = new TForm2(m_state, dialogs);
-    fengraphe = new Tfengraphe(m_state);
-    fenspectres = new Tfenspectres();
-    rappcycl = new Trappcycl(m_state, dialogs);
-    m_soundPort = std::make_unique<QtSoundPort>();
-    fenetson = new Tfenetson(m_state, dialogs, *m_soundPort);
-    fensynth->SetWindows(Form2, fengraphe, fenspectres, rappcycl, fenetson);
+    m_cycle.Attach(m_fengraphe.get(), m_fenspectres.get());
 
-    fengraphe->RecomputeAndRedraw = [this](bool rescale, int w, int h) { fensynth->RecomputeAndRedraw(rescale, w, h); };
+    Tfensynth* fensynth = m_fensynth.get();
+    Tfengraphe* fengraphe = m_fengraphe.get();
+    QObject::connect(fengraphe, &Tfengraphe::RecomputeRequested, fensynth,
+                     [this](bool rescale, int w, int h) { m_cycle.RecomputeAndRedraw(rescale, w, h); });
+    QObject::connect(m_rappcycl.get(), &Trappcycl::DutyCycleChanged, fensynth, [this, fensynth, fengraphe] {
+        fensynth->ApplyPreset();
+        const GraphSize size = fengraphe->PictureSize();
+        m_cycle.RecomputeAndRedraw(true, size.Width, size.Height);
+    });
+    QObject::connect(fensynth, &Tfensynth::DutyCycleDialogShown, m_rappcycl.get(), &QWidget::setVisible);
+    QObject::connect(fensynth, &Tfensynth::SpectrumWindowShown, m_fenspectres.get(), &QWidget::setVisible);
+
+    // The settings dialog acts on the main window's controls and on the
+    // pictures, at the points of its sequence where it emits.
+    TForm2* form2 = m_form2.get();
     m_mainSliders = std::make_unique<MainSliders>(*fensynth);
-    Form2->SetMainSliders(m_mainSliders.get());
-    QObject::connect(fensynth->VrDemoButton2, &TVrDemoButton::OnClick, Form2, [this] {
-        if (Form2->isVisible())
-            Form2->raise();
+    form2->SetMainSliders(m_mainSliders.get());
+    QObject::connect(fensynth, &Tfensynth::SettingsRequested, form2, [form2] {
+        if (form2->isVisible())
+            form2->raise();
         else
-            Form2->show();
-        Form2->activateWindow();
+            form2->show();
+        form2->activateWindow();
     });
-    QObject::connect(Form2, &TForm2::FundamentalChanged, fensynth, &Tfensynth::ShowFundamental);
-    QObject::connect(Form2, &TForm2::FullScaleChanged, fensynth,
-                     [this](const QString& text) { VrPanel::SetText(fensynth->Label5, text); });
-    QObject::connect(Form2, &TForm2::MeanRangeChanged, fensynth, [this](int maxValue) {
-        fensynth->VrSlidermoy->setMaxValue(maxValue);
-        fensynth->VrSlidermoy->setMinValue(-maxValue);
-    });
-    QObject::connect(Form2, &TForm2::KeyIncrementChanged, fensynth, [this](int step) {
-        fensynth->VrSlidermoy->KeyIncrement = step;
-        for (int k = 1; k <= HarmonicCount; ++k)
-            fensynth->Vramp[k]->KeyIncrement = step;
-    });
-    QObject::connect(Form2, &TForm2::PointCountResetRequested, fengraphe,
-                     [this] { m_state.View.PointCount = PointCountForWidth(fengraphe->width()); });
-    QObject::connect(Form2, &TForm2::RedrawRequested, fensynth, &Tfensynth::Redraw);
-    QObject::connect(Form2, &TForm2::SpectraRedrawRequested, fenspectres, [this] {
-        QImage picture = fenspectres->Picture();
-        DrawSpectra(picture, m_state, fenspectres->width() - 50, fenspectres->height() - 100);
-        fenspectres->ShowPicture(picture);
+    QObject::connect(form2, &TForm2::FundamentalChanged, fensynth, &Tfensynth::ShowFundamental);
+    QObject::connect(form2, &TForm2::FullScaleChanged, fensynth, &Tfensynth::ShowFullScale);
+    QObject::connect(form2, &TForm2::MeanRangeChanged, fensynth, &Tfensynth::SetMeanRange);
+    QObject::connect(form2, &TForm2::KeyIncrementChanged, fensynth, &Tfensynth::SetKeyIncrement);
+    QObject::connect(form2, &TForm2::PointCountResetRequested, fengraphe,
+                     [this, fengraphe] { m_state.View.PointCount = PointCountForWidth(fengraphe->width()); });
+    QObject::connect(form2, &TForm2::RedrawRequested, fensynth, [this] { m_cycle.Redraw(); });
+    QObject::connect(form2, &TForm2::SpectraRedrawRequested, m_fenspectres.get(), &Tfenspectres::Redraw);
+
+    // "Copier": the time graph at the copy size, from the state of the last redraw.
+    QObject::connect(fengraphe, &Tfengraphe::CopyRequested, fengraphe, [this] {
+        CopyAsVector([this](QPaintDevice& device, int w, int h) { DrawTimeGraphVector(device, m_state, w, h); },
+                     m_state.Display.CopyWidthPx, m_state.Display.CopyHeightPx);
     });
 
-    rappcycl->ApplyPreset = [this] { fensynth->ApplyPreset(); };
-    rappcycl->RecomputeAndRedraw = [this](bool rescale) {
-        fensynth->RecomputeAndRedraw(rescale, fengraphe->width() - 30, fengraphe->height() - 110);
-    };
-    QObject::connect(fensynth->BitBtn1, &QPushButton::clicked, fenetson, &Tfenetson::SoundButtonClick);
+    // The sound study; a sound still playing stops with the program.
+    Tfenetson* fenetson = m_fenetson.get();
+    QObject::connect(fensynth, &Tfensynth::SoundRequested, fenetson, &Tfenetson::SoundButtonClick);
     QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, fenetson, &Tfenetson::StopSound);
 }
 
 Program::~Program()
 {
-    delete fenetson;
-    delete rappcycl;
-    delete fenspectres;
-    delete fengraphe;
-    delete Form2;
-    delete fensynth;
+    m_cycle.Attach(nullptr, nullptr);
 }
 
 void Program::Show()
 {
-    fensynth->move(560, 8);
-    rappcycl->move(560, 500); // below the main window, clear of the graphs
-    fensynth->show();
-    fengraphe->show();
+    m_fensynth->move(560, 8);
+    m_rappcycl->move(560, 500); // below the main window, clear of the graphs
+    m_fensynth->show();
+    m_fengraphe->show();
 }

@@ -1,13 +1,14 @@
 #pragma once
 
-// The running program: the shared state, the dialogs and the six windows,
-// created in their fixed order and wired together.
+// The running program: the shared state, the redraw cycle and the six
+// windows, created in their fixed order and wired together.
 
-#include "dialogservice.h"
+#include "redrawcycle.h"
 #include "sharedstate.h"
 
 #include <memory>
 
+class DialogService;
 class MainSliderSettings;
 class SoundPort;
 class TForm2;
@@ -26,21 +27,33 @@ public:
     explicit Program(DialogService& dialogs);
     ~Program();
 
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
     // Shows the main window and the time-graph window, whose first size
     // event draws the first graph.
     void Show();
 
     SharedState& State() { return m_state; }
+    RedrawCycle& Cycle() { return m_cycle; }
 
-    Tfensynth* fensynth;
-    TForm2* Form2;
-    Tfengraphe* fengraphe;
-    Tfenspectres* fenspectres;
-    Trappcycl* rappcycl;
-    Tfenetson* fenetson;
+    Tfensynth& fensynth() { return *m_fensynth; }
+    TForm2& Form2() { return *m_form2; }
+    Tfengraphe& fengraphe() { return *m_fengraphe; }
+    Tfenspectres& fenspectres() { return *m_fenspectres; }
+    Trappcycl& rappcycl() { return *m_rappcycl; }
+    Tfenetson& fenetson() { return *m_fenetson; }
 
 private:
     SharedState m_state;
-    std::unique_ptr<MainSliderSettings> m_mainSliders;
+    RedrawCycle m_cycle;
     std::unique_ptr<SoundPort> m_soundPort;
+    // In the start-up order; they go in the reverse order.
+    std::unique_ptr<Tfensynth> m_fensynth;
+    std::unique_ptr<TForm2> m_form2;
+    std::unique_ptr<Tfengraphe> m_fengraphe;
+    std::unique_ptr<Tfenspectres> m_fenspectres;
+    std::unique_ptr<Trappcycl> m_rappcycl;
+    std::unique_ptr<Tfenetson> m_fenetson;
+    std::unique_ptr<MainSliderSettings> m_mainSliders;
 };

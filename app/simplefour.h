@@ -1,132 +1,66 @@
 #pragma once
 
 // The main window: the six presets, the mean value and the twelve harmonic
-// columns that define the input signal, the filter model and its settings,
-// and the choice of what the graphs show. Every change ends in the
-// recompute-and-redraw cycle.
+// columns that define the input signal, the filter panel, and the choice of
+// what the graphs show. Every change ends in the recompute-and-redraw cycle.
 
-#include "filtercontrols.h"
+#include "harmoniccolumn.h"
 #include "sharedstate.h"
 
-#include <QLabel>
 #include <QWidget>
 
 #include <array>
 
 class DialogService;
-class TForm2;
-class Tfenetson;
-class Tfengraphe;
-class Tfenspectres;
-class Trappcycl;
-class TVrBitmapImage;
-class TVrClickValue;
-class TVrBitmapList;
+class FilterPanel;
+class QLabel;
+class QPushButton;
+class RedrawCycle;
 class TVrCheckLed;
 class TVrDemoButton;
-class TVrDigitGroup;
 class TVrDisplay;
 class TVrNum;
 class TVrPowerButton;
 class TVrSlider;
-class TVrSwitch;
-class TVrTrackBar;
-class TVrWheel;
-class QPushButton;
 
 // The program's title, the main window's caption.
 QString ProgramTitle();
-
-// A bevelled panel with its caption, holding a group of controls.
-TVrDisplay* GroupPanel(QWidget* parent, const QString& caption, int x, int y, int w, int h, int captionPx = 12);
 
 class Tfensynth : public QWidget {
     Q_OBJECT
 
 public:
-    Tfensynth(SharedState& state, DialogService& dialogs, QWidget* parent = nullptr);
+    // Builds the window and gives the state its start-up values (depart).
+    // Nothing is drawn until the cycle has its windows.
+    Tfensynth(SharedState& state, DialogService& dialogs, RedrawCycle& cycle, QWidget* parent = nullptr);
 
-    // The windows created after this one.
-    void SetWindows(TForm2* form2, Tfengraphe* fengraphe, Tfenspectres* fenspectres, Trappcycl* rappcycl,
-                    Tfenetson* fenetson);
-
-    void RecomputeAndRedraw(bool rescale, int graphWidth, int graphHeight);
-    // The caller rule: PointCount from the time-graph window's width, then
-    // RecomputeAndRedraw with rescaling at the window's size less its frame.
-    void Redraw();
+    // The preset of the state set on the controls: the moved controls' own
+    // handlers bring the state along (the square wave also follows its duty
+    // cycle). The mean slider's range goes back to -400..400.
     void ApplyPreset();
-    void SetPresetButtons(int n);
+    // f0 written on the panel, in hertz or kilohertz.
     void ShowFundamental();
-    void ShowBandwidth();
-
-    // How many times RecomputeAndRedraw has run.
-    int RedrawCount() const { return m_redrawCount; }
-
-    // Controls. The numbered families are indexed by their number: harmonic k
-    // at index k (1..12), preset button i at index i (1..6).
-    std::array<TVrPowerButton*, 7> VrPowerButton{};
-    TVrDisplay* VrDisplay2;
-    QLabel* Label6; // f0 value
-    QLabel* Label2; // f0 unit
-    QLabel* Label5; // FullScaleValue
-    TVrCheckLed* VrCheckLed13; // "voir signal"
-    TVrDemoButton* VrDemoButton2; // "Parametres"
-    TVrNum* VrNummoy;
-    TVrSlider* VrSlidermoy;
-    TVrDemoButton* VrDemoButton1; // "Quitter"
-    QPushButton* BitBtn1;         // sound
-    std::array<TVrCheckLed*, 13> VrCheckLed{};
-    std::array<TVrNum*, 13> VrNumamp{};
-    std::array<TVrSlider*, 13> Vramp{};
-    std::array<TVrSwitch*, 13> VrSwitch{};
-    std::array<TVrNum*, 13> VrNumph{};
-    TVrDisplay* GroupBox1; // "Type de filtre "
-    // The model selector in the order "Amplificateur", "Passe-bas  ordre2 ",
-    // "Passe-haut ordre2", "Passe-bande ", "Coupe-bande", "Passe-bas   ",
-    // "Passe-haut " (VrCheckLed14 .. 18, 22, 23).
-    std::array<TVrCheckLed*, 7> FilterLed{};
-    TVrBitmapList* VrBitmapList1;
-    TVrBitmapImage* VrBitmapImage1;
-    QLabel* Label16;        // " Ao ="
-    TVrClickValue* Label17; // static gain
-    TVrDisplay* GroupBox3; // "Bande pass -3dB"
-    TVrNum* VrNum3;
-    QLabel* Label13;
-    QLabel* Label9; // "f0="
-    TVrNum* VrNum1;
-    QLabel* Label11;
-    TVrClickValue* Label12;
-    TVrWheel* VrWheel1;
-    QLabel* Label10; // " m="
-    TVrDigitGroup* VrDigitGroup1;
-    TVrTrackBar* VrTrackBar1;
-    TVrDisplay* GroupBox2; // "Sortie du filtre"
-    TVrCheckLed* VrCheckLed19;
-    TVrCheckLed* VrCheckLed20;
-    TVrCheckLed* VrCheckLed21;
-
-    int WheelDecade = 1;
-    int WheelLastPercent = 0;
-
-    // Handlers.
-    void VrampChange(int k);
-    void VrSwitchChange(int k);
-    void VrSlidermoyChange();
-    void VrCheckLedChange(int k);
-    void VrCheckLed13Change();
-    void VrCheckLed19Change();
-    void SpectrumLedChange(bool input);
-    void VrPowerButtonClick(int i);
-    void entre(int k, int key);
-    void FilterLedChange(int row);
-    void VrWheel1Change();
-    void VrTrackBar1Change();
-    void entrefrqmanu();
-    void Label17Click();
+    // The text after "Val pour 100%:".
+    void ShowFullScale(const QString& text);
+    // The mean slider's range -maxValue..maxValue; a slider outside it moves
+    // to the new end through its own change handler.
+    void SetMeanRange(int maxValue);
+    int MeanRangeMax() const;
+    // The arrow-key step of the mean slider and of the twelve amplitude sliders.
+    void SetKeyIncrement(int step);
+    int KeyIncrement() const;
 
 signals:
     // The main window was closed: the program ends.
     void Closed();
+    // The square-wave preset shows the duty-cycle dialog, the others hide it.
+    void DutyCycleDialogShown(bool shown);
+    // The spectrum LEDs show or hide the spectrum window.
+    void SpectrumWindowShown(bool shown);
+    // "Parametres": the settings dialog is asked for.
+    void SettingsRequested();
+    // The sound button: the sound study is asked for.
+    void SoundRequested();
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -134,22 +68,41 @@ protected:
 private:
     void BuildControls();
     void Connect();
-    void depart();
-    void ShowFilterControls(bool frequency, bool damping, bool bandwidth);
-    // The cut-off is shown once: as the typed value or as the wheel's
-    // read-out, whichever set it last; not at all when hidden.
-    void ShowCutoff(bool shown);
     void SetTabOrder();
-    bool TimeGraphLargeEnough() const;
-    void DrawSpectraNow();
+    void depart();
+    void SetPresetButtons(int n);
+
+    // Handlers; the numbered families take their number.
+    void VrampChange(int k);
+    void VrSwitchChange(int k);
+    void VrSlidermoyChange();
+    void VrCheckLedChange(int k);
+    void VrCheckLed13Change();
+    void VrCheckLed19Change();
+    void SpectrumLedChange(bool input); // VrCheckLed20Change, VrCheckLed21Change
+    void VrPowerButtonClick(int i);
+    void entre(int i, int key);
 
     SharedState& m_state;
     DialogService& m_dialogs;
-    TForm2* m_form2 = nullptr;
-    Tfengraphe* m_fengraphe = nullptr;
-    Tfenspectres* m_fenspectres = nullptr;
-    Trappcycl* m_rappcycl = nullptr;
-    Tfenetson* m_fenetson = nullptr;
-    int m_redrawCount = 0;
-    bool m_cutoffTyped = false; // the cut-off was last set by typing it
+    RedrawCycle& m_cycle;
+
+    // Preset button i at index i (1..6), harmonic column k at index k (1..12).
+    std::array<TVrPowerButton*, 7> VrPowerButton{};
+    TVrDisplay* VrDisplay2;
+    QLabel* Label6; // f0 value
+    QLabel* Label2; // f0 unit
+    QLabel* Label5; // FullScaleValue
+    TVrCheckLed* VrCheckLed13;    // "voir signal"
+    TVrDemoButton* VrDemoButton2; // "Parametres"
+    TVrNum* VrNummoy;
+    TVrSlider* VrSlidermoy;
+    TVrDemoButton* VrDemoButton1; // "Quitter"
+    QPushButton* BitBtn1;         // sound
+    std::array<HarmonicColumn, 13> m_columns{};
+    FilterPanel* m_filter;
+    TVrDisplay* GroupBox2; // "Sortie du filtre"
+    TVrCheckLed* VrCheckLed19;
+    TVrCheckLed* VrCheckLed20;
+    TVrCheckLed* VrCheckLed21;
 };

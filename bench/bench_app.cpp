@@ -5,6 +5,7 @@
 #include "repres.h"
 #include "simplefour.h"
 #include "tvrcheckled.h"
+#include "tvrpowerbutton.h"
 #include "tvrslider.h"
 #include "tvrswitch.h"
 
@@ -16,27 +17,33 @@ namespace {
 
 Program* g_program = nullptr;
 
+// A control of the main window by its name.
+template <typename T>
+T* Control(Program& p, const QString& name)
+{
+    return p.fensynth().findChild<T*>(name);
+}
+
 // The square wave through a band-pass, with the output, the ideal waveform
 // and three harmonics shown, set through the controls.
 void BusyWindows(Program& p)
 {
-    Tfensynth& w = *p.fensynth;
-    w.VrPowerButtonClick(2);
-    w.FilterLed[3]->setChecked(true);
-    w.VrCheckLed13->setChecked(true);
+    Control<TVrPowerButton>(p, "VrPowerButton2")->click();
+    Control<TVrCheckLed>(p, "VrCheckLed17")->setChecked(true); // band-pass
+    Control<TVrCheckLed>(p, "VrCheckLed13")->setChecked(true);
     for (int k : {1, 3, 5})
-        w.VrCheckLed[k]->setChecked(true);
+        Control<TVrCheckLed>(p, QStringLiteral("VrCheckLed%1").arg(k))->setChecked(true);
 }
 
 void BM_RecomputeAndRedraw(benchmark::State& st)
 {
     Program& p = *g_program;
-    p.fengraphe->resize(static_cast<int>(st.range(0)), static_cast<int>(st.range(1)));
+    p.fengraphe().resize(static_cast<int>(st.range(0)), static_cast<int>(st.range(1)));
     BusyWindows(p);
-    const int w = p.fengraphe->width(), h = p.fengraphe->height();
+    const GraphSize size = p.fengraphe().PictureSize();
     for (auto _ : st)
-        p.fensynth->RecomputeAndRedraw(true, w - 30, h - 110);
-    p.fengraphe->resize(523, 319);
+        p.Cycle().RecomputeAndRedraw(true, size.Width, size.Height);
+    p.fengraphe().resize(523, 319);
 }
 BENCHMARK(BM_RecomputeAndRedraw)->Args({523, 319})->Args({1920, 1080})->Unit(benchmark::kMicrosecond);
 
@@ -45,20 +52,20 @@ BENCHMARK(BM_RecomputeAndRedraw)->Args({523, 319})->Args({1920, 1080})->Unit(ben
 void BM_PresetMoving25Controls(benchmark::State& st)
 {
     Program& p = *g_program;
-    Tfensynth& w = *p.fensynth;
     BusyWindows(p);
+    TVrPowerButton* halfWave = Control<TVrPowerButton>(p, "VrPowerButton4");
     for (auto _ : st) {
         st.PauseTiming();
-        w.VrSlidermoy->setPosition(10);
+        Control<TVrSlider>(p, "VrSlidermoy")->setPosition(10);
         for (int k = 1; k <= 12; ++k) {
-            w.Vramp[k]->setPosition(50);
-            w.VrSwitch[k]->setOffset(3);
+            Control<TVrSlider>(p, QStringLiteral("Vramp%1").arg(k))->setPosition(50);
+            Control<TVrSwitch>(p, QStringLiteral("VrSwitch%1").arg(k))->setOffset(3);
         }
-        const int before = w.RedrawCount();
+        const int before = p.Cycle().RedrawCount();
         st.ResumeTiming();
-        w.VrPowerButtonClick(4); // half-wave: every control moves
+        halfWave->click(); // half-wave: every control moves
         st.PauseTiming();
-        if (w.RedrawCount() - before != 26)
+        if (p.Cycle().RedrawCount() - before != 26)
             st.SkipWithError("the preset did not move 25 controls");
         st.ResumeTiming();
     }

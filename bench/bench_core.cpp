@@ -1,7 +1,10 @@
 // The computational half of one redraw at the default window size.
 
 #include "filterresponse.h"
+#include "rounding.h"
 #include "sampling.h"
+#include "scale.h"
+#include "sincos.h"
 
 #include <benchmark/benchmark.h>
 
@@ -80,6 +83,64 @@ void BM_SampleIdealCurve(benchmark::State& st)
     }
 }
 BENCHMARK(BM_SampleIdealCurve);
+
+// Sine and cosine of the angles the evaluators pass (within half a turn):
+// the x87 instruction against the library.
+template <void (*F)(long double, long double&, long double&)>
+void BM_SinCos(benchmark::State& st)
+{
+    std::vector<long double> angles;
+    for (int i = 0; i < 1024; ++i)
+        angles.push_back((i - 512) * std::numbers::pi_v<long double> / 512);
+    for (auto _ : st) {
+        long double sum = 0;
+        for (long double x : angles) {
+            long double s, c;
+            F(x, s, c);
+            sum += s + c;
+        }
+        benchmark::DoNotOptimize(sum);
+    }
+    st.SetItemsProcessed(st.iterations() * 1024);
+}
+BENCHMARK_TEMPLATE(BM_SinCos, SinCos);
+BENCHMARK_TEMPLATE(BM_SinCos, SinCosPortable);
+
+// The nearest-integer conversion under every Round, over the values a
+// redraw turns into pixels and positions: the x87 instruction against the
+// library.
+template <std::int64_t (*F)(long double)>
+void BM_NearestInt64(benchmark::State& st)
+{
+    std::vector<long double> values;
+    for (int i = 0; i < 1024; ++i)
+        values.push_back(i * 1.37L - 500.5L);
+    for (auto _ : st) {
+        std::int64_t sum = 0;
+        for (long double x : values)
+            sum += F(x);
+        benchmark::DoNotOptimize(sum);
+    }
+    st.SetItemsProcessed(st.iterations() * 1024);
+}
+BENCHMARK_TEMPLATE(BM_NearestInt64, NearestInt64);
+BENCHMARK_TEMPLATE(BM_NearestInt64, NearestInt64Portable);
+
+// The pixel rows and columns of one curve.
+void BM_ValueToRow(benchmark::State& st)
+{
+    std::vector<double> values;
+    for (int i = 0; i < 1024; ++i)
+        values.push_back(std::sin(i * 0.01) * 1.1);
+    for (auto _ : st) {
+        int sum = 0;
+        for (double v : values)
+            sum += ValueToRow(10, 199, v, -1.1, 1.1);
+        benchmark::DoNotOptimize(sum);
+    }
+    st.SetItemsProcessed(st.iterations() * 1024);
+}
+BENCHMARK(BM_ValueToRow);
 
 } // namespace
 

@@ -42,7 +42,7 @@ void GridLine(QPainter& painter, const param& p, int x1, int y1, int x2, int y2)
 // rounding accumulated along the scale.
 QString GraduationText(double v, double step)
 {
-    return QString::fromStdString(FormatNumber(std::fabs(v) < step / 100 ? 0.0 : v));
+    return NumberText(std::fabs(v) < step / 100 ? 0.0 : v);
 }
 
 bool UsableScale(double from, double to, double step)
@@ -65,6 +65,11 @@ SurfaceStyle VectorStyle()
 QColor ToQColor(Colour c)
 {
     return QColor::fromRgb(0xFF000000u | (c & 0xFFFFFFu));
+}
+
+QString NumberText(double x)
+{
+    return QString::fromStdString(FormatNumber(x));
 }
 
 QFont PointFont(const QString& family, int points)
@@ -266,6 +271,11 @@ void DrawAxes(QPainter& painter, const param& p, const PlotFrame& frame, const S
 
 void PaintOnRaster(QImage& target, int w, int h, const std::function<void(QPainter&)>& paint)
 {
+    PaintOnRaster(target, w, h, [&](QPainter& painter, QImage&) { paint(painter); });
+}
+
+void PaintOnRaster(QImage& target, int w, int h, const std::function<void(QPainter&, QImage& picture)>& paint)
+{
     if (w <= 0 || h <= 0)
         return;
     QImage picture(w, h, QImage::Format_RGB32);
@@ -274,7 +284,7 @@ void PaintOnRaster(QImage& target, int w, int h, const std::function<void(QPaint
     picture.fill(Qt::white);
     QPainter painter(&picture);
     try {
-        paint(painter);
+        paint(painter, picture);
     } catch (...) {
         painter.end();
         target = picture;

@@ -20,6 +20,11 @@ class QPainter;
 struct SurfaceStyle {
     bool FillBackground = true; // the raster picture is filled, the vector copy never
     QColor TextBackground;      // colour of the cells behind every text
+    // The raster picture being painted, when the curves are to be written
+    // into its pixels exactly (Qt's own line rasteriser does not always pass
+    // through the vertices); none for the vector copy. Nothing else is drawn
+    // on the picture while the curves are written.
+    QImage* ExactPixels = nullptr;
 };
 
 // The raster picture: filled black or white as BlackBackground says, texts
@@ -29,6 +34,9 @@ SurfaceStyle RasterStyle(const DisplaySettings& display);
 SurfaceStyle VectorStyle();
 
 QColor ToQColor(Colour c);
+
+// FormatNumber(x) as the text of a label.
+QString NumberText(double x);
 
 // The label font: face FontName, FontSize points on a 96-dpi screen (so
 // 8 points are 11 pixels on either surface).
@@ -69,6 +77,8 @@ void DrawAxes(QPainter& painter, const param& p, const PlotFrame& frame, const S
 // was painted is still handed over, the painter ended, before the failure
 // goes on.
 void PaintOnRaster(QImage& target, int w, int h, const std::function<void(QPainter&)>& paint);
+// The same, `paint` being also given the new picture that the painter paints.
+void PaintOnRaster(QImage& target, int w, int h, const std::function<void(QPainter&, QImage& picture)>& paint);
 
 // Runs `paint` on `device` (a vector picture, say); the painter is ended in
 // every case. Nothing happens for a picture of zero or negative size.

@@ -1,23 +1,25 @@
 #include "repres.h"
 
 #include "artwork.h"
-#include "numbers.h"
+#include "axes.h"
 #include "rounding.h"
-#include "sampling.h"
+#include "timegraph.h"
 #include "txibutton.h"
-#include "vrlook.h"
+#include "vrpanel.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPixmap>
 #include <QToolButton>
 
+using VrPanel::Place;
+
 namespace {
 
-TXiButton* CaptionButton(QWidget* parent, const QString& caption, const QString& hint, GlyphKind glyph, int x)
+TXiButton* CaptionButton(QWidget* parent, const char* name, const QString& caption, const QString& hint,
+                         GlyphKind glyph, int x)
 {
-    auto* b = new TXiButton(caption, parent);
-    b->setGeometry(x, 0, 113, 57);
+    auto* b = Place(new TXiButton(caption, parent), name, x, 0, 113, 57);
     b->setFont(VrLook::font(13));
     b->setToolTip(hint);
     b->setGlyph(ButtonGlyph(glyph, 16, 2.0));
@@ -48,24 +50,22 @@ void TUpDown::resizeEvent(QResizeEvent*)
 Tfengraphe::Tfengraphe(SharedState& state, QWidget* parent) : QWidget(parent), m_state(state)
 {
     setWindowTitle(QStringLiteral("Graphes temporels"));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, VrLook::Silver);
-    setPalette(pal);
-    setFont(VrLook::font(11));
+    VrPanel::Silver(this, 11);
 
-    XiButton1 = CaptionButton(this, QStringLiteral("Copier"), QStringLiteral("Copie vectorielle"), GlyphKind::Copy, 0);
-    XiButton2 = CaptionButton(this, QStringLiteral("/ 2"), QStringLiteral("Divise l'intervalle de temps par 2"),
-                              GlyphKind::Halve, 120);
-    XiButton3 = CaptionButton(this, QStringLiteral("x 2"), QStringLiteral("Double l'intervalle de temps"),
+    XiButton1 = CaptionButton(this, "XiButton1", QStringLiteral("Copier"), QStringLiteral("Copie vectorielle"),
+                              GlyphKind::Copy, 0);
+    XiButton2 = CaptionButton(this, "XiButton2", QStringLiteral("/ 2"),
+                              QStringLiteral("Divise l'intervalle de temps par 2"), GlyphKind::Halve, 120);
+    XiButton3 = CaptionButton(this, "XiButton3", QStringLiteral("x 2"), QStringLiteral("Double l'intervalle de temps"),
                               GlyphKind::Double, 240);
-    UpDown1 = new TUpDown(this);
-    UpDown1->setGeometry(368, 0, 25, 57);
+    UpDown1 = Place(new TUpDown(this), "UpDown1", 368, 0, 25, 57);
 
     Label2 = new QLabel(QStringLiteral("Facteur echelle sortie"), this);
+    Label2->setObjectName(QStringLiteral("Label2"));
     Label2->move(400, 8);
     Label2->adjustSize();
     Label1 = new QLabel(QStringLiteral("1"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setAutoFillBackground(true);
     QPalette white = Label1->palette();
     white.setColor(QPalette::Window, Qt::white);
@@ -75,6 +75,7 @@ Tfengraphe::Tfengraphe(SharedState& state, QWidget* parent) : QWidget(parent), m
     Label1->adjustSize();
 
     Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
     Image1->move(8, 64);
 
     connect(XiButton1, &TXiButton::OnClick, this, &Tfengraphe::XiButton1Click);
@@ -85,23 +86,28 @@ Tfengraphe::Tfengraphe(SharedState& state, QWidget* parent) : QWidget(parent), m
     setGeometry(17, 110, 523, 319);
 }
 
-void Tfengraphe::ShowPicture(const QImage& picture)
+GraphSize Tfengraphe::PictureSize() const
 {
-    m_picture = picture;
-    Image1->setPixmap(QPixmap::fromImage(picture));
-    Image1->resize(picture.size());
+    return TimeGraphSize(width(), height());
 }
 
-void Tfengraphe::Redraw(bool rescale)
+void Tfengraphe::Redraw(GraphSize size)
+{
+    DrawTimeGraph(m_picture, m_state, size.Width, size.Height);
+    Image1->setPixmap(QPixmap::fromImage(m_picture));
+    Image1->resize(m_picture.size());
+}
+
+void Tfengraphe::Recompute(bool rescale)
 {
     m_state.View.PointCount = PointCountForWidth(width());
-    if (RecomputeAndRedraw)
-        RecomputeAndRedraw(rescale, width() - 30, height() - 110);
+    const GraphSize size = PictureSize();
+    emit RecomputeRequested(rescale, size.Width, size.Height);
 }
 
 void Tfengraphe::resizeEvent(QResizeEvent*)
 {
-    Redraw(false);
+    Recompute(false);
 }
 
 void Tfengraphe::closeEvent(QCloseEvent* e)
@@ -113,21 +119,20 @@ void Tfengraphe::closeEvent(QCloseEvent* e)
 void Tfengraphe::Zoom(double factor)
 {
     ZoomTimeRange(m_state.View, factor);
-    Redraw(true);
+    Recompute(true);
 }
 
-void Tfengraphe::XiButton1Click(TXiButton*)
+void Tfengraphe::XiButton1Click()
 {
-    if (CopyAsVector)
-        CopyAsVector();
+    emit CopyRequested();
 }
 
-void Tfengraphe::XiButton2Click(TXiButton*)
+void Tfengraphe::XiButton2Click()
 {
     Zoom(0.5);
 }
 
-void Tfengraphe::XiButton3Click(TXiButton*)
+void Tfengraphe::XiButton3Click()
 {
     Zoom(2.0);
 }
@@ -141,7 +146,7 @@ void Tfengraphe::UpDown1Click(TUpDown*, bool up)
     } else if (factor / 10.0 > 0.5) {
         factor = Round(factor / 10.0L);
     }
-    Redraw(true);
-    Label1->setText(QString::fromStdString(FormatNumber(factor)));
+    Recompute(true);
+    Label1->setText(NumberText(factor));
     Label1->adjustSize();
 }

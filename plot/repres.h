@@ -3,12 +3,11 @@
 // The time-graph window: the picture of the time graph, the time zoom and
 // the output scale factor.
 
+#include "sampling.h"
 #include "sharedstate.h"
 
 #include <QImage>
 #include <QWidget>
-
-#include <functional>
 
 class QLabel;
 class QToolButton;
@@ -40,14 +39,37 @@ class Tfengraphe : public QWidget {
 public:
     explicit Tfengraphe(SharedState& state, QWidget* parent = nullptr);
 
-    // Set by the application: the recompute-and-redraw cycle and the copy.
-    std::function<void(bool rescale, int graphWidth, int graphHeight)> RecomputeAndRedraw;
-    std::function<void()> CopyAsVector;
+    // The size of the time graph's picture for the window's present size.
+    GraphSize PictureSize() const;
 
-    // Hands a new picture to the image, which takes its size.
-    void ShowPicture(const QImage& picture);
+    // Draws the time graph of the state into a new picture of `size` and
+    // shows it; the image takes the picture's size. A size of zero or less
+    // keeps the last picture.
+    void Redraw(GraphSize size);
     const QImage& Picture() const { return m_picture; }
 
+signals:
+    // Every change made here ends in the recompute-and-redraw cycle, with
+    // the point count already set from the window's width.
+    void RecomputeRequested(bool rescale, int graphWidth, int graphHeight);
+    // "Copier": the vector copy of the graph is asked for.
+    void CopyRequested();
+
+protected:
+    void resizeEvent(QResizeEvent* e) override; // FormResize
+    void closeEvent(QCloseEvent* e) override;   // FormClose: minimizes
+
+private:
+    void XiButton1Click();
+    void XiButton2Click();
+    void XiButton3Click();
+    void UpDown1Click(TUpDown* sender, bool up);
+    void Zoom(double factor);
+    // The caller rule: PointCount from the width, then the cycle.
+    void Recompute(bool rescale);
+
+    SharedState& m_state;
+    QImage m_picture;
     TXiButton* XiButton1; // "Copier"
     TXiButton* XiButton2; // "/ 2"
     TXiButton* XiButton3; // "x 2"
@@ -55,20 +77,4 @@ public:
     QLabel* Label2; // "Facteur echelle sortie"
     QLabel* Label1; // the factor
     QLabel* Image1;
-
-    void XiButton1Click(TXiButton* sender);
-    void XiButton2Click(TXiButton* sender);
-    void XiButton3Click(TXiButton* sender);
-    void UpDown1Click(TUpDown* sender, bool up);
-
-protected:
-    void resizeEvent(QResizeEvent* e) override; // FormResize
-    void closeEvent(QCloseEvent* e) override;   // FormClose: minimizes
-
-private:
-    void Zoom(double factor);
-    void Redraw(bool rescale);
-
-    SharedState& m_state;
-    QImage m_picture;
 };

@@ -1,6 +1,7 @@
 #include "sampling.h"
 
 #include "rounding.h"
+#include "sincos.h"
 
 #include <algorithm>
 #include <cmath>
@@ -20,22 +21,6 @@ long double Fundamental(const SharedState& state)
 long double Frac(long double x)
 {
     return x - std::trunc(x);
-}
-
-// sin and cos of x in extended precision. Within a few turns of 0 the x87
-// fsincos is accurate to about 1e-19 and five times faster than the
-// library's long double sine; farther out its reduction loses digits, so
-// the library takes over.
-void SinCos(long double x, long double& s, long double& c)
-{
-#if defined(__x86_64__) || defined(__i386__)
-    if (std::fabs(x) <= 4 * Pi) {
-        asm("fsincos" : "=t"(c), "=u"(s) : "0"(x));
-        return;
-    }
-#endif
-    s = std::sin(x);
-    c = std::cos(x);
 }
 
 // sin and cos of 2 pi * turns. The whole turns are taken off first
@@ -203,6 +188,11 @@ double SampleTime(const TimeGraphView& view, int k)
 std::int32_t PointCountForWidth(std::int32_t windowWidth)
 {
     return Round((static_cast<long double>(windowWidth) - 20) / 2);
+}
+
+GraphSize TimeGraphSize(std::int32_t windowWidth, std::int32_t windowHeight)
+{
+    return {windowWidth - 30, windowHeight - 110};
 }
 
 void ResetTimeRange(SharedState& state)

@@ -94,6 +94,15 @@ void SampleCurve(const TimeGraphView& view, const PlotFrame& frame, const Signal
 // Round((windowWidth - 20) / 2), ties to even (523 pixels give 252).
 std::int32_t PointCountForWidth(std::int32_t windowWidth);
 
+// The time graph's picture in a time-graph window of the given outer size:
+// (width - 30) x (height - 110), drawn only when both exceed 50.
+struct GraphSize {
+    std::int32_t Width = 0;
+    std::int32_t Height = 0;
+    bool Drawable() const { return Width > 50 && Height > 50; }
+};
+GraphSize TimeGraphSize(std::int32_t windowWidth, std::int32_t windowHeight);
+
 // Resets the time axis to PeriodsShown periods: TimeStart = 0,
 // TimeEnd = PeriodsShown / f0, then NiceRange in the view's range mode
 // (one period at 100 Hz gives 0 .. 0.011 s with a step of 0.001 s).

@@ -28,8 +28,8 @@ PlotFrame TimeFrame(const TimeGraphView& v, int w, int h)
 
 class CurvePainter {
 public:
-    // `pixels`, when given, is the raster picture the painter draws on: the
-    // curves are then written into it pixel by pixel.
+    // `pixels`, when given, is the RGB32 raster picture the painter draws
+    // on: the curves are then written into it pixel by pixel.
     CurvePainter(QPainter& painter, const TimeGraphView& view, const PlotFrame& frame, QImage* pixels)
         : m_painter(painter), m_view(view), m_frame(frame), m_pixels(pixels)
     {
@@ -84,13 +84,7 @@ void PaintTimeGraph(QPainter& painter, const SharedState& state, int w, int h, c
     DrawAxes(painter, d.Plot, frame, style);
     WriteText(painter, w - 25, frame.Row(0.0) - 16, QStringLiteral("t (s)"), ToQColor(d.Plot.AxisColour), style);
 
-    QImage* pixels = nullptr;
-    if (style.FillBackground && painter.device() && painter.device()->devType() == QInternal::Image) {
-        auto* image = static_cast<QImage*>(painter.device());
-        if (image->format() == QImage::Format_RGB32 && painter.transform().isIdentity())
-            pixels = image;
-    }
-    CurvePainter curves(painter, view, frame, pixels);
+    CurvePainter curves(painter, view, frame, style.ExactPixels);
     const PresetKind preset = state.Signal.Preset;
     if (d.ShowIdealSignal && IsPresetCode(preset) && preset != PresetKind::Free)
         curves.Draw(d.SignalColour, [&](double t) { return EvaluateIdealSignal(state, t); });
@@ -104,7 +98,11 @@ void PaintTimeGraph(QPainter& painter, const SharedState& state, int w, int h, c
 
 void DrawTimeGraph(QImage& target, const SharedState& state, int w, int h)
 {
-    PaintOnRaster(target, w, h, [&](QPainter& painter) { PaintTimeGraph(painter, state, w, h, RasterStyle(state.Display)); });
+    PaintOnRaster(target, w, h, [&](QPainter& painter, QImage& picture) {
+        SurfaceStyle style = RasterStyle(state.Display);
+        style.ExactPixels = &picture;
+        PaintTimeGraph(painter, state, w, h, style);
+    });
 }
 
 void DrawTimeGraphVector(QPaintDevice& metafile, const SharedState& state, int w, int h)

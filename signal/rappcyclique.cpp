@@ -6,7 +6,7 @@
 #include "tvrnum.h"
 #include "tvrscale.h"
 #include "tvrtrackbar.h"
-#include "vrlook.h"
+#include "vrpanel.h"
 
 #include <QLabel>
 
@@ -15,17 +15,14 @@ Trappcycl::Trappcycl(SharedState& state, DialogService& dialogs, QWidget* parent
 {
     setWindowTitle(QStringLiteral("Signal carré rapport cyclique variable"));
     setFixedSize(371, 145);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, VrLook::Silver);
-    setPalette(pal);
+    VrPanel::Silver(this);
 
-    Label1 = new QLabel(QStringLiteral("Rapport cyclique en %"), this);
-    Label1->setFont(VrLook::font(12, true));
-    Label1->move(12, 8);
-    Label1->adjustSize();
+    Label1 = VrPanel::Text(this, QStringLiteral("Rapport cyclique en %"), 12, 8, 12, true,
+                           palette().color(QPalette::WindowText));
+    Label1->setObjectName(QStringLiteral("Label1"));
 
     VrScale1 = new TVrScale(this);
+    VrScale1->setObjectName(QStringLiteral("VrScale1"));
     VrScale1->setMinValue(0);
     VrScale1->setMaxValue(100);
     VrScale1->setTicks(20);
@@ -36,6 +33,7 @@ Trappcycl::Trappcycl(SharedState& state, DialogService& dialogs, QWidget* parent
     VrScale1->setGeometry(8, 32, 270, 50);
 
     delta = new TVrTrackBar(this);
+    delta->setObjectName(QStringLiteral("delta"));
     delta->setMinValue(0);
     delta->setMaxValue(100);
     delta->setFrequency(1);
@@ -43,6 +41,7 @@ Trappcycl::Trappcycl(SharedState& state, DialogService& dialogs, QWidget* parent
     delta->setGeometry(8, 84, 270, 44);
 
     VrNum1 = new TVrNum(this);
+    VrNum1->setObjectName(QStringLiteral("VrNum1"));
     VrNum1->setDigits(3);
     VrNum1->setMin(0);
     VrNum1->setMax(100);
@@ -60,10 +59,7 @@ void Trappcycl::deltaChange(TVrTrackBar* sender)
 {
     VrNum1->setValue(sender->Position());
     m_state.Signal.DutyCycle = static_cast<double>(sender->Position()) / sender->MaxValue();
-    if (ApplyPreset)
-        ApplyPreset();
-    if (RecomputeAndRedraw)
-        RecomputeAndRedraw(true);
+    emit DutyCycleChanged();
 }
 
 void Trappcycl::VrNum1Click()

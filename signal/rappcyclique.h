@@ -9,8 +9,6 @@
 
 #include <QWidget>
 
-#include <functional>
-
 class DialogService;
 class QLabel;
 class TVrNum;
@@ -23,19 +21,19 @@ class Trappcycl : public QWidget {
 public:
     Trappcycl(SharedState& state, DialogService& dialogs, QWidget* parent = nullptr);
 
-    // Set by the application: the square preset and the redraw it ends in.
-    std::function<void()> ApplyPreset;
-    std::function<void(bool rescale)> RecomputeAndRedraw;
+signals:
+    // The bar moved and DutyCycle changed: the square preset is to be
+    // applied again, then everything recomputed and redrawn.
+    void DutyCycleChanged();
 
+private:
+    void deltaChange(TVrTrackBar* sender);
+    void VrNum1Click();
+
+    SharedState& m_state;
+    DialogService& m_dialogs;
     QLabel* Label1;
     TVrScale* VrScale1;
     TVrTrackBar* delta;
     TVrNum* VrNum1;
-
-    void deltaChange(TVrTrackBar* sender);
-    void VrNum1Click();
-
-private:
-    SharedState& m_state;
-    DialogService& m_dialogs;
 };

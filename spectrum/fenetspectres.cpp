@@ -1,26 +1,30 @@
 #include "fenetspectres.h"
 
-#include "vrlook.h"
+#include "spectrumdrawing.h"
+#include "vrpanel.h"
 
 #include <QLabel>
 #include <QPixmap>
 
-Tfenspectres::Tfenspectres(QWidget* parent) : QWidget(parent)
+Tfenspectres::Tfenspectres(SharedState& state, QWidget* parent) : QWidget(parent), m_state(state)
 {
     setWindowTitle(QStringLiteral("Spectre(s)"));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, VrLook::Silver);
-    setPalette(pal);
-    setFont(VrLook::font(11));
+    VrPanel::Silver(this, 11);
     Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
     Image1->move(8, 64);
     setGeometry(3, 454, 565, 288);
 }
 
-void Tfenspectres::ShowPicture(const QImage& picture)
+QSize Tfenspectres::PictureSize() const
 {
-    m_picture = picture;
-    Image1->setPixmap(QPixmap::fromImage(picture));
-    Image1->resize(picture.size());
+    return QSize(width() - 50, height() - 100);
+}
+
+void Tfenspectres::Redraw()
+{
+    const QSize size = PictureSize();
+    m_layout = DrawSpectra(m_picture, m_state, size.width(), size.height());
+    Image1->setPixmap(QPixmap::fromImage(m_picture));
+    Image1->resize(m_picture.size());
 }

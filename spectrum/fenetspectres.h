@@ -2,7 +2,11 @@
 
 // The spectrum window: the picture of the line spectra.
 
+#include "sharedstate.h"
+#include "spectrumbars.h"
+
 #include <QImage>
+#include <QSize>
 #include <QWidget>
 
 class QLabel;
@@ -11,14 +15,24 @@ class Tfenspectres : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Tfenspectres(QWidget* parent = nullptr);
+    explicit Tfenspectres(SharedState& state, QWidget* parent = nullptr);
 
-    // Hands a new picture to the image, which takes its size.
-    void ShowPicture(const QImage& picture);
+    // The size of the spectra's picture for the window's present size:
+    // (width - 50) x (height - 100).
+    QSize PictureSize() const;
+
+    // Draws the spectra of the state into a new picture of PictureSize()
+    // (updating the scale's maximum first, as every drawing does) and shows
+    // it; the image takes the picture's size.
+    void Redraw();
     const QImage& Picture() const { return m_picture; }
-
-    QLabel* Image1;
+    // The numbers the picture was drawn from: a copy drawn from them shows
+    // the same scale and moves nothing.
+    const SpectrumLayout& Layout() const { return m_layout; }
 
 private:
+    SharedState& m_state;
     QImage m_picture;
+    SpectrumLayout m_layout;
+    QLabel* Image1;
 };

@@ -29,14 +29,22 @@ double LargestSelected(const SharedState& state)
 
 SpectrumLayout ComputeSpectrumLayout(SharedState& state)
 {
+    const SpectrumLayout layout = SpectrumLayoutFor(state);
+    state.Spectra.SpectrumMax = layout.SpectrumMax;
+    return layout;
+}
+
+SpectrumLayout SpectrumLayoutFor(const SharedState& state)
+{
     const DisplaySettings& d = state.Display;
-    double& spectrumMax = state.Spectra.SpectrumMax;
+    SpectrumLayout layout;
+    double& spectrumMax = layout.SpectrumMax;
+    spectrumMax = state.Spectra.SpectrumMax;
     if (d.ShowInputSpectrum || d.ShowOutputSpectrum)
         spectrumMax = LargestSelected(state);
     if (spectrumMax == 0.0 || std::isnan(spectrumMax))
         spectrumMax = 1.0;
 
-    SpectrumLayout layout;
     const ::SpectrumMode mode = d.SpectrumMode;
     if (mode != SpectrumMode::Percent && mode != SpectrumMode::Amplitude && mode != SpectrumMode::Rms)
         return layout;

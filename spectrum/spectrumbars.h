@@ -8,6 +8,7 @@
 #include <array>
 
 struct SpectrumLayout {
+    double SpectrumMax = 1.0; // the scale maximum that the drawing leaves for the next one
     bool Drawn = false; // the mode is one of the three; otherwise only the legend is drawn
     double Step = 0.0;  // graduation step of the value axis
     double YMin = 0.0;  // one step below zero
@@ -20,14 +21,20 @@ struct SpectrumLayout {
     std::array<double, RowCount> LabelOut{};
 };
 
-// Updates SpectrumMax from the selected series (the largest |value| in per
-// cent among the mean and the harmonics of each selected series, kept as it
-// was when none is selected, and 1 instead of 0), then sizes the scale with
-// NiceRange from 0 to the top (SpectrumMax in "% amp", SpectrumMax *
-// FullScaleValue / 100 in "Ampl" and "RMS"), storing the rounded top back
-// into SpectrumMax in "% amp". Bars and labels, with F = FullScaleValue and
-// S = OutputScaleFactor:
+// The scale and the bars of a drawing of the spectra. The scale maximum
+// comes from the selected series (the largest |value| in per cent among the
+// mean and the harmonics of each selected series; the stored SpectrumMax
+// when none is selected; 1 instead of 0); NiceRange sizes the scale from 0
+// to the top (that maximum in "% amp", maximum * FullScaleValue / 100 in
+// "Ampl" and "RMS"). SpectrumMax of the layout is what the drawing stores
+// back: the rounded top in "% amp", the maximum otherwise. Bars and labels,
+// with F = FullScaleValue and S = OutputScaleFactor:
 //   % amp: mean |MeanPercent| (label signed), harmonics a_k; output S |b_k|
 //   Ampl : mean |MeanValue|, harmonics a_k F / 100; output S |b_k| F / 100
 //   RMS  : as Ampl, the harmonics (not the means) divided by sqrt 2.
+SpectrumLayout SpectrumLayoutFor(const SharedState& state);
+
+// What a drawing of the spectra does to the state, before it paints:
+// SpectrumMax = SpectrumLayoutFor(state).SpectrumMax. Returns that layout,
+// for the painting.
 SpectrumLayout ComputeSpectrumLayout(SharedState& state);

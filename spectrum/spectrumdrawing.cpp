@@ -1,7 +1,5 @@
 #include "spectrumdrawing.h"
 
-#include "numbers.h"
-#include "spectrumbars.h"
 
 #include <QFont>
 #include <QImage>
@@ -9,17 +7,13 @@
 #include <QPen>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
 constexpr int ValueFontPoints = 8;
 constexpr int InputValueRow = 0;
 constexpr int OutputValueRow = 12;
-
-QString Fmt(double v)
-{
-    return QString::fromStdString(FormatNumber(v));
-}
 
 void LegendLine(QPainter& painter, const QColor& colour, int y)
 {
@@ -62,7 +56,8 @@ SpectrumStyle VectorSpectrumStyle()
     return {VectorStyle(), 10, "Sortiex"};
 }
 
-void PaintSpectra(QPainter& painter, SharedState& state, int w, int h, const SpectrumStyle& style)
+void PaintSpectra(QPainter& painter, const SharedState& state, const SpectrumLayout& layout, int w, int h,
+                  const SpectrumStyle& style)
 {
     const DisplaySettings& d = state.Display;
     const SurfaceStyle& surface = style.Surface;
@@ -81,11 +76,10 @@ void PaintSpectra(QPainter& painter, SharedState& state, int w, int h, const Spe
     }
     if (d.ShowOutputSpectrum) {
         LegendLine(painter, outColour, l + 27);
-        WriteText(painter, 15, l + 30, QString::fromLatin1(style.OutputLegend) + Fmt(d.OutputScaleFactor),
+        WriteText(painter, 15, l + 30, QString::fromLatin1(style.OutputLegend) + NumberText(d.OutputScaleFactor),
                   outColour, surface);
     }
 
-    const SpectrumLayout layout = ComputeSpectrumLayout(state);
     if (!layout.Drawn)
         return;
 
@@ -103,7 +97,7 @@ void PaintSpectra(QPainter& painter, SharedState& state, int w, int h, const Spe
     const QColor axis = ToQColor(d.Plot.AxisColour);
     const int zero = frame.Row(0.0);
     WriteText(painter, frame.Column(11) - 10, zero + 5,
-              QStringLiteral("*") + Fmt(state.Signal.FundamentalHz) + QStringLiteral("Hz"), axis, surface);
+              QStringLiteral("*") + NumberText(state.Signal.FundamentalHz) + QStringLiteral("Hz"), axis, surface);
     WriteText(painter, 15, l + 50, QString::fromLatin1(ModeText(d.SpectrumMode)), axis, surface);
 
     painter.setFont(PointFont(QString::fromStdString(d.Plot.FontName), ValueFontPoints));
@@ -112,7 +106,7 @@ void PaintSpectra(QPainter& painter, SharedState& state, int w, int h, const Spe
             const int x = frame.Column(k);
             Bar(painter, inColour, x - 1, zero, frame.Row(layout.BarIn[k]));
             if (d.ShowLineValues)
-                WriteText(painter, x, InputValueRow, Fmt(layout.LabelIn[k]), inColour, surface);
+                WriteText(painter, x, InputValueRow, NumberText(layout.LabelIn[k]), inColour, surface);
         }
     }
     if (d.ShowOutputSpectrum) {
@@ -120,17 +114,29 @@ void PaintSpectra(QPainter& painter, SharedState& state, int w, int h, const Spe
             const int x = frame.Column(k);
             Bar(painter, outColour, x + 2, zero, frame.Row(layout.BarOut[k]));
             if (d.ShowLineValues)
-                WriteText(painter, x, OutputValueRow, Fmt(layout.LabelOut[k]), outColour, surface);
+                WriteText(painter, x, OutputValueRow, NumberText(layout.LabelOut[k]), outColour, surface);
         }
     }
 }
 
-void DrawSpectra(QImage& target, SharedState& state, int w, int h)
+SpectrumLayout DrawSpectra(QImage& target, SharedState& state, int w, int h)
 {
-    PaintOnRaster(target, w, h, [&](QPainter& painter) { PaintSpectra(painter, state, w, h, RasterSpectrumStyle(state.Display)); });
+    if (w <= 0 || h <= 0)
+        return SpectrumLayoutFor(state);
+    const SpectrumLayout layout = ComputeSpectrumLayout(state);
+    PaintOnRaster(target, w, h,
+                  [&](QPainter& painter) { PaintSpectra(painter, state, layout, w, h, RasterSpectrumStyle(state.Display)); });
+    return layout;
 }
 
 void DrawSpectraVector(QPaintDevice& metafile, SharedState& state, int w, int h)
 {
-    PaintOnDevice(metafile, w, h, [&](QPainter& painter) { PaintSpectra(painter, state, w, h, VectorSpectrumStyle()); });
+    if (w <= 0 || h <= 0)
+        return;
+    DrawSpectraVector(metafile, std::as_const(state), ComputeSpectrumLayout(state), w, h);
+}
+
+void DrawSpectraVector(QPaintDevice& metafile, const SharedState& state, const SpectrumLayout& layout, int w, int h)
+{
+    PaintOnDevice(metafile, w, h, [&](QPainter& painter) { PaintSpectra(painter, state, layout, w, h, VectorSpectrumStyle()); });
 }

@@ -6,6 +6,7 @@
 
 #include "axes.h"
 #include "sharedstate.h"
+#include "spectrumbars.h"
 
 class QImage;
 class QPaintDevice;
@@ -21,15 +22,23 @@ struct SpectrumStyle {
 SpectrumStyle RasterSpectrumStyle(const DisplaySettings& display);
 SpectrumStyle VectorSpectrumStyle();
 
-// Draws the spectra of a w x h picture; updates SpectrumMax. The legend is
-// drawn first; bars, axes and texts follow only for a known mode.
-void PaintSpectra(QPainter& painter, SharedState& state, int w, int h, const SpectrumStyle& style);
+// Draws the spectra of a w x h picture from `layout`, the numbers of the
+// drawing (ComputeSpectrumLayout). The legend is drawn first; bars, axes and
+// texts follow only for a known mode. Painting changes nothing.
+void PaintSpectra(QPainter& painter, const SharedState& state, const SpectrumLayout& layout, int w, int h,
+                  const SpectrumStyle& style);
 
 // The raster picture handed to `target`; nothing for a picture of zero or
-// negative size. Should drawing fail part-way, what was drawn is still
-// handed over before the failure goes on.
-void DrawSpectra(QImage& target, SharedState& state, int w, int h);
+// negative size. SpectrumMax is updated first (ComputeSpectrumLayout), then
+// the picture is painted from the numbers that gave, which are returned.
+// Should painting fail part-way, what was drawn is still handed over before
+// the failure goes on.
+SpectrumLayout DrawSpectra(QImage& target, SharedState& state, int w, int h);
 
-// The vector copy laid out in w x h on `metafile`; the painter is ended in
-// every case.
+// The vector copy laid out in w x h on `metafile`, with SpectrumMax updated
+// first as for the raster picture; the painter is ended in every case.
 void DrawSpectraVector(QPaintDevice& metafile, SharedState& state, int w, int h);
+// The vector copy drawn from given numbers (those of the window's picture,
+// say), changing nothing.
+void DrawSpectraVector(QPaintDevice& metafile, const SharedState& state, const SpectrumLayout& layout, int w,
+                       int h);

@@ -13,6 +13,9 @@ public:
     QString Caption() const { return m_caption; }
     void setCaption(const QString& caption);
 
+    // A click as the user makes it: the button's own reaction, then its signal.
+    void click() { activate(); }
+
     bool isHovered() const { return m_hovered; }
     // True while the button shows pressed: left button held over it, or space held.
     bool isDown() const { return (m_mouseDown && m_hovered) || m_spaceDown; }

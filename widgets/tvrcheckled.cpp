@@ -131,7 +131,7 @@ void TVrCheckLed::moveInGroup(int step)
 
 void TVrCheckLed::keyPressEvent(QKeyEvent* e)
 {
-    if ((e->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+    if (!VrLook::isPlainKey(e)) {
         e->ignore();
         return;
     }

@@ -144,7 +144,7 @@ void TVrNum::keyPressEvent(QKeyEvent* e)
         emit OnClick(this);
         return;
     }
-    e->ignore();
+    TVrRangeControl::keyPressEvent(e);
 }
 
 void TVrNum::enterEvent(QEnterEvent* e)

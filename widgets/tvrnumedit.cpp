@@ -1,5 +1,6 @@
 #include "tvrnumedit.h"
 
+#include "rounding.h"
 #include "vredit.h"
 #include "vrlook.h"
 
@@ -133,7 +134,7 @@ void TVrNumEdit::focusOutEvent(QFocusEvent* e)
     bool ok = false;
     const double v = Value(&ok);
     if (ok && v >= m_min && v <= m_max) {
-        const double shown = m_decimals == 0 ? VrLook::roundHalfEven(v) : v;
+        const double shown = m_decimals == 0 ? RoundHalfEven(v) : v;
         setText(numberLocale().toString(shown == 0 ? 0.0 : shown, 'f', m_decimals));
     } else {
         emit OnError(this);

@@ -1,7 +1,9 @@
 #include "tvrrangecontrol.h"
 
+#include "rounding.h"
 #include "vrlook.h"
 
+#include <QKeyEvent>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -93,23 +95,14 @@ qint64 TVrRangeControl::valueAtFraction(double f) const
         f = 0.0;
     f = std::clamp(f, 0.0, 1.0);
     const double span = double(m_max) - double(m_min);
-    return m_min + qint64(VrLook::roundHalfEven(f * span));
+    return m_min + qint64(RoundHalfEven(f * span));
 }
 
-int TVrRangeControl::wheelNotches(QWheelEvent* e)
-{
-    m_wheelAccumulator += e->angleDelta().y() + e->angleDelta().x();
-    const int steps = m_wheelAccumulator / 120;
-    m_wheelAccumulator -= steps * 120;
-    e->accept();
-    return steps;
-}
-
-void TVrRangeControl::stepValue(qint64 steps, bool wrap)
+void TVrRangeControl::stepValue(qint64 steps)
 {
     if (steps == 0)
         return;
-    if (!wrap) {
+    if (!wrapsAround()) {
         setRangeValue(qint64(m_value) + steps);
         return;
     }
@@ -122,7 +115,33 @@ void TVrRangeControl::stepValue(qint64 steps, bool wrap)
     setRangeValue(m_min + v);
 }
 
-void TVrRangeControl::stepByWheel(QWheelEvent* e, bool wrap)
+int TVrRangeControl::wheelNotches(QWheelEvent* e)
 {
-    stepValue(wheelNotches(e), wrap);
+    m_wheelAccumulator += e->angleDelta().y() + e->angleDelta().x();
+    const int steps = m_wheelAccumulator / 120;
+    m_wheelAccumulator -= steps * 120;
+    e->accept();
+    return steps;
+}
+
+void TVrRangeControl::stepByWheel(QWheelEvent* e)
+{
+    stepValue(wheelNotches(e));
+}
+
+void TVrRangeControl::keyPressEvent(QKeyEvent* e)
+{
+    if (VrLook::isPlainKey(e)) {
+        for (const KeyStep& k : keySteps()) {
+            if (k.key != e->key())
+                continue;
+            switch (k.action) {
+            case KeyAction::Add: stepValue(k.amount); break;
+            case KeyAction::ToMin: setRangeValue(m_min); break;
+            case KeyAction::ToMax: setRangeValue(m_max); break;
+            }
+            return;
+        }
+    }
+    e->ignore();
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QList>
 #include <QWidget>
 
+class QKeyEvent;
 class QWheelEvent;
 
 // Base of every control with a ranged integer value (slider, track bar, wheel,
@@ -9,8 +11,11 @@ class QWheelEvent;
 //   setting the value clamps it to [min, max]; only a real change is stored,
 //   repainted and announced (notifyChange());
 //   moving a bound past the value moves the value to that bound the same way.
+// It also holds the keyboard and mouse-wheel stepping: a kind lists the
+// keys it answers (keySteps()) and says whether it wraps round its ends
+// (wrapsAround()); every step goes through the value rule.
 // Subclasses expose the rule under their own names and only paint and map
-// the mouse and keyboard to values.
+// the mouse to values.
 class TVrRangeControl : public QWidget
 {
     Q_OBJECT
@@ -45,16 +50,33 @@ protected:
     // The value at a fraction of the range: min + Round(f · (max − min)), f clamped to [0, 1].
     qint64 valueAtFraction(double f) const;
 
-    // Moves the value by `steps` positions through the value rule. With
-    // `wrap`, a step past one end comes round from the other end, as on a
-    // knob that turns a whole circle (an empty range stays as it is).
-    void stepValue(qint64 steps, bool wrap = false);
+    // Moves the value by `steps` positions through the value rule; past one
+    // end it comes round from the other when the kind wraps around.
+    void stepValue(qint64 steps);
 
     // Whole notches of mouse-wheel turning in `e`, the remainder kept for the
     // next event (fine-grained wheels send fractions of a notch).
     int wheelNotches(QWheelEvent* e);
-    // Moves the value one position per notch, through the value rule.
-    void stepByWheel(QWheelEvent* e, bool wrap = false);
+    // Moves the value one position per notch, through stepValue(); for the
+    // kinds that answer the mouse wheel.
+    void stepByWheel(QWheelEvent* e);
+
+    // What a key does to the value.
+    enum class KeyAction { Add, ToMin, ToMax };
+    struct KeyStep {
+        int key;
+        KeyAction action;
+        qint64 amount = 0; // for Add
+    };
+    // The keys this kind answers now (they may depend on its orientation or
+    // step). A key pressed with a modifier other than the keypad's, or one
+    // not listed, is passed on to the parent.
+    virtual QList<KeyStep> keySteps() const { return {}; }
+    void keyPressEvent(QKeyEvent* e) override;
+
+    // A knob that turns a whole circle: past one end the value comes round
+    // from the other (an empty range stays as it is).
+    virtual bool wrapsAround() const { return false; }
 
     // Announce a change of value (each kind emits its own OnChange).
     virtual void notifyChange() = 0;

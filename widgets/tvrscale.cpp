@@ -1,5 +1,6 @@
 #include "tvrscale.h"
 
+#include "rounding.h"
 #include "vrlook.h"
 
 #include <QEvent>
@@ -44,7 +45,7 @@ qint64 TVrScale::tickValue(int i) const
 {
     i = std::clamp(i, 0, m_ticks);
     const double v = double(m_min) + (double(m_max) - double(m_min)) * i / m_ticks;
-    return qint64(VrLook::roundHalfEven(v));
+    return qint64(RoundHalfEven(v));
 }
 
 QString TVrScale::label(int i) const

@@ -3,7 +3,6 @@
 #include "vrlook.h"
 
 #include <QCursor>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
@@ -16,10 +15,6 @@ constexpr qreal ThumbLength = 14;  // along the travel
 constexpr qreal ThumbWidth = 27;   // across it
 constexpr qreal EndMargin = 3;
 
-bool plainKey(const QKeyEvent* e)
-{
-    return (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-}
 }  // namespace
 
 TVrSlider::TVrSlider(QWidget* parent) : TVrRangeControl(0, 100, 0, parent)
@@ -131,31 +126,13 @@ void TVrSlider::mouseReleaseEvent(QMouseEvent* e)
     }
 }
 
-void TVrSlider::keyPressEvent(QKeyEvent* e)
+QList<TVrRangeControl::KeyStep> TVrSlider::keySteps() const
 {
-    if (!plainKey(e)) {
-        e->ignore();
-        return;
-    }
     const bool vertical = m_orientation == Qt::Vertical;
-    switch (e->key()) {
-    case Qt::Key_Home: setRangeValue(MinValue()); break;
-    case Qt::Key_End: setRangeValue(MaxValue()); break;
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_Right:
-    case Qt::Key_Left: {
-        const bool upKey = e->key() == Qt::Key_Up || e->key() == Qt::Key_Down;
-        if (upKey != vertical) {
-            e->ignore();
-            return;
-        }
-        const bool add = e->key() == Qt::Key_Up || e->key() == Qt::Key_Right;
-        setRangeValue(qint64(Position()) + (add ? qint64(KeyIncrement) : -qint64(KeyIncrement)));
-        break;
-    }
-    default: e->ignore(); return;
-    }
+    return {{Qt::Key_Home, KeyAction::ToMin},
+            {Qt::Key_End, KeyAction::ToMax},
+            {vertical ? Qt::Key_Up : Qt::Key_Right, KeyAction::Add, KeyIncrement},
+            {vertical ? Qt::Key_Down : Qt::Key_Left, KeyAction::Add, -qint64(KeyIncrement)}};
 }
 
 void TVrSlider::paintEvent(QPaintEvent*)

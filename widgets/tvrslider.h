@@ -57,7 +57,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void wheelEvent(QWheelEvent* e) override { stepByWheel(e); }
-    void keyPressEvent(QKeyEvent* e) override;
+    QList<KeyStep> keySteps() const override;
 
 private:
     // Travel of the thumb's centre along the main axis, in pixels.

@@ -2,7 +2,6 @@
 
 #include "vrlook.h"
 
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -13,10 +12,6 @@ namespace {
 constexpr qreal LeverLength = 10;
 constexpr qreal EndMargin = 4;
 
-bool plainKey(const QKeyEvent* e)
-{
-    return (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-}
 }  // namespace
 
 TVrSwitch::TVrSwitch(QWidget* parent) : TVrRangeControl(0, 3, 0, parent)
@@ -105,21 +100,11 @@ void TVrSwitch::mouseReleaseEvent(QMouseEvent* e)
         m_dragging = false;
 }
 
-void TVrSwitch::keyPressEvent(QKeyEvent* e)
+QList<TVrRangeControl::KeyStep> TVrSwitch::keySteps() const
 {
-    if (!plainKey(e)) {
-        e->ignore();
-        return;
-    }
-    switch (e->key()) {
-    case Qt::Key_Home: setOffset(0); break;
-    case Qt::Key_End: setOffset(Positions() - 1); break;
-    case Qt::Key_Right:
-    case Qt::Key_Up: setRangeValue(qint64(Offset()) + 1); break;
-    case Qt::Key_Left:
-    case Qt::Key_Down: setRangeValue(qint64(Offset()) - 1); break;
-    default: e->ignore(); return;
-    }
+    return {{Qt::Key_Home, KeyAction::ToMin}, {Qt::Key_End, KeyAction::ToMax},
+            {Qt::Key_Right, KeyAction::Add, 1},   {Qt::Key_Up, KeyAction::Add, 1},
+            {Qt::Key_Left, KeyAction::Add, -1},   {Qt::Key_Down, KeyAction::Add, -1}};
 }
 
 void TVrSwitch::paintEvent(QPaintEvent*)

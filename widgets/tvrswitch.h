@@ -44,7 +44,7 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
-    void keyPressEvent(QKeyEvent* e) override;
+    QList<KeyStep> keySteps() const override;
 
 private:
     // Centre of position i along the main axis (pixels from the start edge, toward the last position).

@@ -2,7 +2,6 @@
 
 #include "vrlook.h"
 
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -15,10 +14,6 @@ namespace {
 constexpr qreal ThumbHalf = VrLook::TrackInset - 2;  // half width of the thumb along the travel
 constexpr qreal MinTickSpacing = 3;                    // pixels; denser ticks are thinned
 
-bool plainKey(const QKeyEvent* e)
-{
-    return (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-}
 }  // namespace
 
 TVrTrackBar::TVrTrackBar(QWidget* parent) : TVrRangeControl(0, 100, 0, parent)
@@ -101,31 +96,13 @@ void TVrTrackBar::mouseReleaseEvent(QMouseEvent* e)
     }
 }
 
-void TVrTrackBar::keyPressEvent(QKeyEvent* e)
+QList<TVrRangeControl::KeyStep> TVrTrackBar::keySteps() const
 {
-    if (!plainKey(e)) {
-        e->ignore();
-        return;
-    }
     const bool horizontal = m_orientation == Qt::Horizontal;
-    switch (e->key()) {
-    case Qt::Key_Home: setRangeValue(MaxValue()); return;
-    case Qt::Key_End: setRangeValue(MinValue()); return;
-    case Qt::Key_Right:
-    case Qt::Key_Left:
-        if (!horizontal)
-            break;
-        setRangeValue(qint64(Position()) + (e->key() == Qt::Key_Right ? qint64(m_frequency) : -qint64(m_frequency)));
-        return;
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-        if (horizontal)
-            break;
-        setRangeValue(qint64(Position()) + (e->key() == Qt::Key_Up ? qint64(m_frequency) : -qint64(m_frequency)));
-        return;
-    default: break;
-    }
-    e->ignore();
+    return {{Qt::Key_Home, KeyAction::ToMax},
+            {Qt::Key_End, KeyAction::ToMin},
+            {horizontal ? Qt::Key_Right : Qt::Key_Up, KeyAction::Add, m_frequency},
+            {horizontal ? Qt::Key_Left : Qt::Key_Down, KeyAction::Add, -qint64(m_frequency)}};
 }
 
 void TVrTrackBar::paintEvent(QPaintEvent*)

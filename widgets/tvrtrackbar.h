@@ -45,7 +45,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void wheelEvent(QWheelEvent* e) override { stepByWheel(e); }
-    void keyPressEvent(QKeyEvent* e) override;
+    QList<KeyStep> keySteps() const override;
 
 private:
     qreal along(QPointF pt) const;

@@ -2,7 +2,6 @@
 
 #include "vrlook.h"
 
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -109,21 +108,11 @@ void TVrWheel::mouseReleaseEvent(QMouseEvent* e)
     }
 }
 
-void TVrWheel::keyPressEvent(QKeyEvent* e)
+QList<TVrRangeControl::KeyStep> TVrWheel::keySteps() const
 {
-    if ((e->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
-        e->ignore();
-        return;
-    }
-    switch (e->key()) {
-    case Qt::Key_Up:
-    case Qt::Key_Right: stepValue(1, true); return;
-    case Qt::Key_Down:
-    case Qt::Key_Left: stepValue(-1, true); return;
-    case Qt::Key_PageUp: stepValue(10, true); return;
-    case Qt::Key_PageDown: stepValue(-10, true); return;
-    default: e->ignore(); return;
-    }
+    return {{Qt::Key_Up, KeyAction::Add, 1},       {Qt::Key_Right, KeyAction::Add, 1},
+            {Qt::Key_Down, KeyAction::Add, -1},    {Qt::Key_Left, KeyAction::Add, -1},
+            {Qt::Key_PageUp, KeyAction::Add, 10},  {Qt::Key_PageDown, KeyAction::Add, -10}};
 }
 
 void TVrWheel::paintEvent(QPaintEvent*)

@@ -47,8 +47,9 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
-    void wheelEvent(QWheelEvent* e) override { stepByWheel(e, true); }
-    void keyPressEvent(QKeyEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override { stepByWheel(e); }
+    QList<KeyStep> keySteps() const override;
+    bool wrapsAround() const override { return true; }
 
 private:
     // Angle of pt round the centre, clockwise from up, or a negative value at the centre.

@@ -152,9 +152,14 @@ void clickableMark(QPainter& p, const QRectF& r, bool hovered, bool focused, con
         focusMark(p, r.adjusted(2, 2, -2, -2), focusColour);
 }
 
+bool isPlainKey(const QKeyEvent* e)
+{
+    return (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
 bool isActivationKey(const QKeyEvent* e)
 {
-    if ((e->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+    if (!isPlainKey(e))
         return false;
     return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_Space;
 }
@@ -310,16 +315,6 @@ void readoutRow(QPainter& p, const QRectF& r, const QString& places, qreal aspec
         x += w + gap;
     }
     p.restore();
-}
-
-double roundHalfEven(double x)
-{
-    if (!std::isfinite(x))
-        return x;
-    const double r = std::round(x);
-    if (std::fabs(x - std::trunc(x)) == 0.5)
-        return 2.0 * std::round(x / 2.0);
-    return r;
 }
 
 }  // namespace VrLook

@@ -68,6 +68,10 @@ void focusMark(QPainter& p, const QRectF& r, const QColor& color = Focus);
 // keyboard focus, drawn in `focusColour` (light on a dark face).
 void clickableMark(QPainter& p, const QRectF& r, bool hovered, bool focused, const QColor& focusColour = Focus);
 
+// A key pressed without a modifier (the keypad's own flag aside): the only
+// kind the controls answer.
+bool isPlainKey(const QKeyEvent* e);
+
 // Enter, Return or the space bar without a modifier: the keys that act as a
 // click on a control that has the focus.
 bool isActivationKey(const QKeyEvent* e);
@@ -104,8 +108,5 @@ void readoutRow(QPainter& p, const QRectF& r, const QString& places, qreal aspec
 
 // The number of seven-segment places of `places` ('.' takes none).
 int placeCount(const QString& places);
-
-// Round to the nearest integer, halves to the even neighbour (2.5 -> 2, 3.5 -> 4).
-double roundHalfEven(double x);
 
 }  // namespace VrLook

@@ -31,4 +31,13 @@ W* Place(W* w, int x, int y, int width, int height)
     return w;
 }
 
+// The same for a control, which also takes its name (its objectName, by
+// which tests and accessibility tools find it).
+template <typename W>
+W* Place(W* w, const char* name, int x, int y, int width, int height)
+{
+    w->setObjectName(QString::fromLatin1(name));
+    return Place(w, x, y, width, height);
+}
+
 } // namespace VrPanel

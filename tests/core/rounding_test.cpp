@@ -29,6 +29,18 @@ TEST(Rounding, HalvesGoToTheEvenNeighbour)
     }
 }
 
+TEST(Rounding, HardwareAndLibraryConversionsAgree)
+{
+    // The x87 path and the portable one that other processors take.
+    const long double cases[] = {0.0L,  0.5L,     1.5L,         2.5L,       -0.5L,      -2.5L,      3.4999L,
+                                 -7.5L, 141.4L,   251.5L,       1e15L + 0.5L, -1e15L - 0.5L, 4503599627370497.5L,
+                                 1e-300L, -0.49999999999999994L};
+    for (long double x : cases) {
+        SCOPED_TRACE(::testing::Message() << "x = " << static_cast<double>(x));
+        EXPECT_EQ(NearestInt64(x), NearestInt64Portable(x));
+    }
+}
+
 TEST(Rounding, SaturatesToAGivenLimitAndToTheDoubleRange)
 {
     EXPECT_EQ(RoundSaturated(1e300L, 1000), 1000);

@@ -2,7 +2,7 @@
 // window's "Parametres" button, acting on the main window's read-outs and
 // sliders, on the time graph and on the spectrum window.
 
-#include "fakedialogs.h"
+#include "programtest.h"
 
 #include "fenetspectres.h"
 #include "parsignalsimple.h"
@@ -41,26 +41,30 @@ private slots:
     void extremeValuesDraw();
 
 private:
-    Tfensynth& W() { return *m_program->fensynth; }
-    TForm2& F() { return *m_program->Form2; }
+    Ui& W() { return *m_ui; }
+    TForm2& F() { return m_program->Form2(); }
+    int RedrawCount() { return m_program->Cycle().RedrawCount(); }
     SharedState& S() { return m_program->State(); }
     static void Click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
     void Open();
 
     FakeDialogs m_dialogs;
     std::unique_ptr<Program> m_program;
+    std::unique_ptr<Ui> m_ui;
 };
 
 void SettingsWiringTest::init()
 {
     m_dialogs = FakeDialogs();
     m_program = std::make_unique<Program>(m_dialogs);
+    m_ui = std::make_unique<Ui>(*m_program);
     m_program->Show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_program->fengraphe));
+    QVERIFY(QTest::qWaitForWindowExposed(&m_program->fengraphe()));
 }
 
 void SettingsWiringTest::cleanup()
 {
+    m_ui.reset();
     m_program.reset();
 }
 
@@ -90,7 +94,7 @@ void SettingsWiringTest::parametresButtonShowsDialog()
 void SettingsWiringTest::readoutsChangeOnlyWhenOkSucceeds()
 {
     Open();
-    const int redraws = W().RedrawCount();
+    const int redraws = RedrawCount();
     F().VrNumEdit1->setText(QStringLiteral("2500"));
     F().VrStrEdit1->setText(QStringLiteral("0"));
     Click(F().OKbutt);
@@ -98,7 +102,7 @@ void SettingsWiringTest::readoutsChangeOnlyWhenOkSucceeds()
     QCOMPARE(S().Signal.FundamentalHz, 2500);
     QCOMPARE(W().Label6->text(), QStringLiteral("100"));
     QCOMPARE(W().Label2->text(), QStringLiteral("Hz"));
-    QCOMPARE(W().RedrawCount(), redraws);
+    QCOMPARE(RedrawCount(), redraws);
     QVERIFY(F().isVisible());
 
     F().VrStrEdit1->setText(QStringLiteral("2"));
@@ -107,8 +111,8 @@ void SettingsWiringTest::readoutsChangeOnlyWhenOkSucceeds()
     QCOMPARE(W().Label6->text(), QStringLiteral("2.5"));
     QCOMPARE(W().Label2->text(), QStringLiteral("kHz"));
     QCOMPARE(W().Label5->text(), QStringLiteral("2"));
-    QCOMPARE(W().RedrawCount(), redraws + 1);
-    QCOMPARE(S().View.PointCount, PointCountForWidth(m_program->fengraphe->width()));
+    QCOMPARE(RedrawCount(), redraws + 1);
+    QCOMPARE(S().View.PointCount, PointCountForWidth(m_program->fengraphe().width()));
 }
 
 void SettingsWiringTest::meanRangeMovesSlider()
@@ -116,7 +120,7 @@ void SettingsWiringTest::meanRangeMovesSlider()
     W().VrSlidermoy->setPosition(300);
     QCOMPARE(S().Signal.MeanValue, 3.0);
     Open();
-    const int redraws = W().RedrawCount();
+    const int redraws = RedrawCount();
     F().VrNumEdit2->setText(QStringLiteral("2"));
     Click(F().OKbutt);
     QCOMPARE(W().VrSlidermoy->MaxValue(), 200);
@@ -124,7 +128,7 @@ void SettingsWiringTest::meanRangeMovesSlider()
     QCOMPARE(W().VrSlidermoy->Position(), 200);
     QCOMPARE(W().VrNummoy->Value(), 200);
     QCOMPARE(S().Signal.MeanValue, 2.0);
-    QCOMPARE(W().RedrawCount(), redraws + 2); // the slider's own redraw, then OK's
+    QCOMPARE(RedrawCount(), redraws + 2); // the slider's own redraw, then OK's
 
     Open();
     QCOMPARE(F().VrNumEdit2->text(), QStringLiteral("2"));
@@ -164,7 +168,7 @@ void SettingsWiringTest::colourReachesNextRedraw()
 {
     W().Vramp[1]->setPosition(100);
     auto hasColour = [this](QRgb c) {
-        const QImage img = m_program->fengraphe->Picture().convertToFormat(QImage::Format_RGB32);
+        const QImage img = m_program->fengraphe().Picture().convertToFormat(QImage::Format_RGB32);
         for (int y = 0; y < img.height(); ++y)
             for (int x = 0; x < img.width(); ++x)
                 if ((img.pixel(x, y) & 0xFFFFFF) == (c & 0xFFFFFF))
@@ -188,7 +192,7 @@ void SettingsWiringTest::colourReachesNextRedraw()
 
 void SettingsWiringTest::spectrumModeRedrawsHiddenWindow()
 {
-    Tfenspectres* spectra = m_program->fenspectres;
+    Tfenspectres* spectra = &m_program->fenspectres();
     QVERIFY(!spectra->isVisible());
     Open();
     Click(F().RadioButton[2]);
@@ -238,8 +242,8 @@ void SettingsWiringTest::extremeValuesDraw()
     for (double x : {v.TimeStart, v.TimeEnd, v.TimeStep, v.ValueMin, v.ValueMax, v.ValueStep, S().Signal.MeanValue})
         QVERIFY(std::isfinite(x));
     QVERIFY(v.TimeStart < v.TimeEnd && v.ValueMin < v.ValueMax && v.TimeStep > 0 && v.ValueStep > 0);
-    QVERIFY(!m_program->fengraphe->Picture().isNull());
-    QVERIFY(!m_program->fenspectres->Picture().isNull());
+    QVERIFY(!m_program->fengraphe().Picture().isNull());
+    QVERIFY(!m_program->fenspectres().Picture().isNull());
 }
 
 QTEST_MAIN(SettingsWiringTest)

@@ -52,6 +52,7 @@ private slots:
     void legendAndBackground_data();
     void legendAndBackground();
     void vectorCopy();
+    void copyFromTheWindowsNumbers();
     void hostileSizesAndValues();
     void savePictures();
 };
@@ -169,6 +170,31 @@ void SpectraTest::vectorCopy()
     QVERIFY(input.texts.contains("64"));
     QVERIFY(input.texts.contains("50"));
     QVERIFY(!input.texts.contains("Sortiex10"));
+}
+
+void SpectraTest::copyFromTheWindowsNumbers()
+{
+    // With nothing selected each drawing sizes the scale again from the
+    // stored maximum, so every drawing moves it up; a copy drawn from the
+    // numbers of the window's picture shows that picture's scale and moves
+    // nothing.
+    SharedState s = BothSeries();
+    s.Display.ShowInputSpectrum = false;
+    s.Display.ShowOutputSpectrum = false;
+    s.Spectra.SpectrumMax = 64;
+    QImage img;
+    const SpectrumLayout shown = DrawSpectra(img, s, SpectraW, SpectraH);
+    QCOMPARE(shown.YMax, 70.0);
+    QCOMPARE(s.Spectra.SpectrumMax, 70.0);
+    const SvgSummary copy = ReadSvg(VectorDocument(567, 416, [&](QPaintDevice& d) {
+        DrawSpectraVector(d, std::as_const(s), shown, 567, 416);
+    }));
+    QCOMPARE(s.Spectra.SpectrumMax, 70.0);
+    QVERIFY(copy.texts.contains("60") && !copy.texts.contains("70")); // labels of the scale 0..70
+    // Drawn anew, the copy's scale would have moved on.
+    const SvgSummary anew = ReadSvg(VectorCopy(s, 567, 416));
+    QCOMPARE(s.Spectra.SpectrumMax, 80.0);
+    QVERIFY(anew.texts.contains("70"));
 }
 
 void SpectraTest::hostileSizesAndValues()

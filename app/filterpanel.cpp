@@ -1,0 +1,230 @@
+#include "filterpanel.h"
+
+#include "artwork.h"
+#include "axes.h"
+#include "dialogservice.h"
+#include "filtercontrols.h"
+#include "numbers.h"
+#include "panelparts.h"
+#include "redrawcycle.h"
+#include "rounding.h"
+#include "tvrbitmapimage.h"
+#include "tvrbitmaplist.h"
+#include "tvrcheckled.h"
+#include "tvrclickvalue.h"
+#include "tvrdigitgroup.h"
+#include "tvrdisplay.h"
+#include "tvrnum.h"
+#include "tvrtrackbar.h"
+#include "tvrwheel.h"
+#include "vrpanel.h"
+
+#include <QLabel>
+
+using VrPanel::Place;
+using VrPanel::SetText;
+using VrPanel::Text;
+
+namespace {
+
+struct FilterRow {
+    const char* name;
+    const char* caption;
+    FilterKind kind;
+    bool frequency, damping, bandwidth;
+};
+
+// Picture i shows model i; the controls each model shows.
+const FilterRow FilterRows[7] = {
+    {"VrCheckLed14", "Amplificateur", FilterKind::Amplifier, false, false, false},
+    {"VrCheckLed15", "Passe-bas  ordre2 ", FilterKind::LowPass2, true, true, false},
+    {"VrCheckLed16", "Passe-haut ordre2", FilterKind::HighPass2, true, true, false},
+    {"VrCheckLed17", "Passe-bande ", FilterKind::BandPass, true, true, true},
+    {"VrCheckLed18", "Coupe-bande", FilterKind::BandStop, true, true, false},
+    {"VrCheckLed22", "Passe-bas   ", FilterKind::LowPass1, true, false, false},
+    {"VrCheckLed23", "Passe-haut ", FilterKind::HighPass1, true, false, false},
+};
+
+QLabel* Named(QLabel* label, const char* name)
+{
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+} // namespace
+
+FilterPanel::FilterPanel(QWidget* window, SharedState& state, DialogService& dialogs, RedrawCycle& cycle)
+    : QObject(window), m_window(window), m_state(state), m_dialogs(dialogs), m_cycle(cycle)
+{
+    GroupBox1 = GroupPanel(window, "GroupBox1", QStringLiteral("Type de filtre "), 520, 8, 321, 105);
+    for (int r = 0; r < 7; ++r) {
+        const int column = r < 4 ? 0 : 1;
+        const int line = r < 4 ? r : r - 4;
+        TVrCheckLed* led = Place(new TVrCheckLed(QString::fromUtf8(FilterRows[r].caption), GroupBox1),
+                                 FilterRows[r].name, 10 + 160 * column, 24 + 19 * line, 150, 18);
+        led->setCheckStyle(TVrCheckLed::csRadioButton);
+        led->setClickUnchecks(false); // the model in force stays lit
+        led->setLedColor(VrLook::LedRed);
+        m_filterLed[r] = led;
+    }
+    m_filterLed[0]->setChecked(true);
+
+    VrBitmapList1 = new TVrBitmapList(window);
+    VrBitmapList1->setObjectName(QStringLiteral("VrBitmapList1"));
+    for (int i = 0; i < FilterPictureCount; ++i)
+        VrBitmapList1->add(FilterPicture(i, QSize(161, 73), 2.0));
+    VrBitmapImage1 = Place(new TVrBitmapImage(window), "VrBitmapImage1", 512, 120, 161, 73);
+    VrBitmapImage1->setBitmaps(VrBitmapList1);
+    VrBitmapImage1->setBitmapIndex(0);
+
+    Label16 = Named(Text(window, QStringLiteral(" Ao ="), 680, 124, 14, true), "Label16");
+    Label17 = Place(new TVrClickValue(QStringLiteral("1"), window), "Label17", 678, 148, 62, 30);
+    Label17->setToolTip(QStringLiteral("Cliquer pour entrer une valeur "));
+
+    GroupBox3 = GroupPanel(window, "GroupBox3", QStringLiteral("Bande pass -3dB"), 744, 120, 97, 65, 10);
+    VrNum3 = Readout(GroupBox3, "VrNum3", 3, 0, 999, 8, 28, 52, 28);
+    Label13 = Named(Text(GroupBox3, QStringLiteral("Hz"), 64, 34, 13, true), "Label13");
+
+    Label9 = Named(Text(window, QStringLiteral("f0="), 504, 205, 16, true), "Label9");
+    VrNum1 = Readout(window, "VrNum1", 3, 0, 999, 540, 198, 62, 30);
+    VrNum1->setToolTip(QStringLiteral("Cliquer pour entrer une valeur "));
+    VrNum1->setClickable(true);
+    Label11 = Named(Text(window, QStringLiteral(" Hz"), 604, 207, 13, true), "Label11");
+    Label12 = Place(new TVrClickValue(window), "Label12", 540, 198, 110, 30);
+    Label12->setToolTip(QStringLiteral("Cliquer pour entrer une valeur "));
+    Label10 = Named(Text(window, QStringLiteral(" m="), 656, 205, 16, true), "Label10");
+    VrDigitGroup1 = Place(new TVrDigitGroup(window), "VrDigitGroup1", 700, 198, 69, 30);
+    VrDigitGroup1->setDigits(3);
+    VrDigitGroup1->setDecimals(2);
+    VrWheel1 = Place(new TVrWheel(window), "VrWheel1", 536, 256, 85, 85);
+    VrWheel1->setMaxValue(1000);
+    VrWheel1->setMinValue(100);
+    VrWheel1->setPosition(100);
+    VrTrackBar1 = Place(new TVrTrackBar(window), "VrTrackBar1", 696, 248, 49, 97);
+    VrTrackBar1->setOrientation(Qt::Vertical);
+    VrTrackBar1->setMaxValue(1000);
+    VrTrackBar1->setMinValue(0);
+    VrTrackBar1->setFrequency(2);
+    VrTrackBar1->setPosition(0);
+    for (QWidget* w : std::initializer_list<QWidget*>{Label9, VrNum1, Label11, Label12, VrWheel1, Label10,
+                                                      VrDigitGroup1, VrTrackBar1})
+        w->hide();
+
+    for (int r = 0; r < 7; ++r)
+        connect(m_filterLed[r], &TVrCheckLed::OnChange, this, [this, r] { FilterLedChange(r); });
+    connect(VrWheel1, &TVrWheel::OnChange, this, &FilterPanel::VrWheel1Change);
+    connect(VrTrackBar1, &TVrTrackBar::OnChange, this, &FilterPanel::VrTrackBar1Change);
+    connect(VrNum1, &TVrNum::OnClick, this, &FilterPanel::entrefrqmanu);
+    connect(Label12, &TVrClickValue::OnClick, this, &FilterPanel::entrefrqmanu);
+    connect(Label17, &TVrClickValue::OnClick, this, &FilterPanel::Label17Click);
+}
+
+void FilterPanel::StartUp()
+{
+    FilterState& f = m_state.Filter;
+    m_wheelDecade = 1;
+    m_wheelLastPercent = 0;
+    f.CutoffHz = 1.0;
+    VrNum1->setValue(1);
+    f.Damping = 0.707;
+    VrDigitGroup1->setValue(f.Damping);
+    VrTrackBar1->setPosition(Round(0.707L * 200)); // its handler makes the damping 141 / 200
+    ShowBandwidth();
+    GroupBox3->hide();
+}
+
+QList<QWidget*> FilterPanel::TabOrder() const
+{
+    QList<QWidget*> order(m_filterLed.begin(), m_filterLed.end());
+    order << Label17 << VrNum1 << Label12 << VrWheel1 << VrTrackBar1;
+    return order;
+}
+
+void FilterPanel::ShowCutoff(bool shown)
+{
+    Label9->setVisible(shown);
+    VrNum1->setVisible(shown && !m_cutoffTyped);
+    Label11->setVisible(shown && !m_cutoffTyped);
+    Label12->setVisible(shown && m_cutoffTyped);
+}
+
+void FilterPanel::ShowFilterControls(bool frequency, bool damping, bool bandwidth)
+{
+    ShowCutoff(frequency);
+    VrWheel1->setVisible(frequency);
+    for (QWidget* w : std::initializer_list<QWidget*>{Label10, VrDigitGroup1, VrTrackBar1})
+        w->setVisible(damping);
+    GroupBox3->setVisible(bandwidth);
+}
+
+void FilterPanel::FilterLedChange(int row)
+{
+    if (!m_filterLed[row]->Checked())
+        return;
+    const FilterRow& r = FilterRows[row];
+    ShowFilterControls(r.frequency, r.damping, r.bandwidth);
+    VrBitmapImage1->setBitmapIndex(row);
+    m_state.Filter.Kind = r.kind;
+    m_cycle.Redraw();
+}
+
+void FilterPanel::ShowBandwidth()
+{
+    const FrequencyReadout r = ::ShowBandwidth(m_state.Filter);
+    SetText(Label13, QString::fromStdString(r.Unit));
+    VrNum3->setValue(r.Value);
+}
+
+void FilterPanel::VrWheel1Change()
+{
+    m_cutoffTyped = false;
+    ShowCutoff(true);
+    FrequencyReadout r;
+    const int percent = TurnWheel(VrWheel1->Position(), m_wheelDecade, m_wheelLastPercent, m_state.Filter, r);
+    SetText(Label11, QString::fromStdString(r.Unit));
+    VrNum1->setValue(r.Value);
+    ShowBandwidth();
+    m_wheelLastPercent = percent;
+    if (IsFilterCode(m_state.Filter.Kind))
+        m_cycle.Redraw();
+}
+
+void FilterPanel::VrTrackBar1Change()
+{
+    m_state.Filter.Damping = DampingForPosition(VrTrackBar1->Position());
+    VrDigitGroup1->setValue(m_state.Filter.Damping);
+    ShowBandwidth();
+    if (IsFilterCode(m_state.Filter.Kind))
+        m_cycle.Redraw();
+}
+
+void FilterPanel::entrefrqmanu()
+{
+    const std::optional<QString> answer =
+        m_dialogs.InputBox(m_window, QStringLiteral("Fréquence particulière"),
+                           QStringLiteral("Entrer une 1e6>frequence >0 "), NumberText(m_state.Filter.CutoffHz));
+    if (!answer)
+        return; // a cancelled box changes nothing
+    if (!AcceptTypedFrequency(answer->toStdString(), m_state.Filter)) {
+        m_dialogs.Message(m_window, QStringLiteral("Mauvaise entrée"));
+        return;
+    }
+    SetText(Label11, QStringLiteral("Hz"));
+    Label12->setCaption(NumberText(m_state.Filter.CutoffHz) + QStringLiteral("Hz"));
+    m_cutoffTyped = true;
+    ShowCutoff(true);
+    ShowBandwidth(); // the bandwidth follows the typed cut-off as it follows the wheel
+    m_cycle.Redraw();
+}
+
+void FilterPanel::Label17Click()
+{
+    const std::optional<QString> answer =
+        m_dialogs.InputBox(m_window, QStringLiteral("Entrée de l amplification statique"),
+                           QStringLiteral("valeur numérique:"), QStringLiteral("1"));
+    if (!answer)
+        return; // a cancelled box changes nothing
+    m_state.Filter.StaticGain = ParseNumber(answer->toStdString());
+    Label17->setCaption(NumberText(m_state.Filter.StaticGain));
+    m_cycle.Redraw();
+}

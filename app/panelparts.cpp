@@ -1,0 +1,24 @@
+#include "panelparts.h"
+
+#include "tvrdisplay.h"
+#include "vrpanel.h"
+
+TVrNum* Readout(QWidget* parent, const char* name, int digits, int min, int max, int x, int y, int w, int h,
+                TVrNum::TVrNumStyle style)
+{
+    auto* n = new TVrNum(parent);
+    n->setDigits(digits);
+    n->setMax(max);
+    n->setMin(min);
+    n->setStyle(style);
+    n->setValue(0);
+    return VrPanel::Place(n, name, x, y, w, h);
+}
+
+TVrDisplay* GroupPanel(QWidget* parent, const char* name, const QString& caption, int x, int y, int w, int h,
+                       int captionPx)
+{
+    auto* panel = VrPanel::Place(new TVrDisplay(parent), name, x, y, w, h);
+    VrPanel::Text(panel, caption, 8, 4, captionPx, true);
+    return panel;
+}
