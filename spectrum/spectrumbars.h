@@ -22,7 +22,8 @@ struct SpectrumLayout {
 
 // Updates SpectrumMax from the selected series (the largest |value| in per
 // cent among the mean and the harmonics of each selected series, kept as it
-// was when none is selected, and 1 instead of 0), then sizes the scale with
+// was when none is selected, and 1 instead of 0 or of anything else that is
+// not a positive number; infinities saturate), then sizes the scale with
 // NiceRange from 0 to the top (SpectrumMax in "% amp", SpectrumMax *
 // FullScaleValue / 100 in "Ampl" and "RMS"), storing the rounded top back
 // into SpectrumMax in "% amp". Bars and labels, with F = FullScaleValue and
@@ -30,4 +31,8 @@ struct SpectrumLayout {
 //   % amp: mean |MeanPercent| (label signed), harmonics a_k; output S |b_k|
 //   Ampl : mean |MeanValue|, harmonics a_k F / 100; output S |b_k| F / 100
 //   RMS  : as Ampl, the harmonics (not the means) divided by sqrt 2.
+// Every bar and label is finite: NaN reads as 0, infinities saturate. Bars
+// stand on the zero line whatever the signs of the amplitudes, of
+// FullScaleValue and of OutputScaleFactor (all positive in use; should one
+// not be, a bar has the magnitude of its value).
 SpectrumLayout ComputeSpectrumLayout(SharedState& state);
