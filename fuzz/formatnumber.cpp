@@ -1,7 +1,7 @@
 // FormatNumber writes any double in at most 11 characters, in the fixed or
-// the exponent shape, and reading the text back lands within what it
-// shows: 4 decimals in the fixed shape, 3 significant digits in the
-// exponent shape. An input of exactly 8 bytes is the bit pattern of the
+// the exponent shape, the same text as printf's conversions give, and
+// reading the text back lands within what it shows: 4 decimals in the
+// fixed shape, 3 significant digits in the exponent shape. An input of exactly 8 bytes is the bit pattern of the
 // double; any other input is a text read by strtod, so that seeds can be
 // written by hand.
 
@@ -24,6 +24,43 @@ double InputValue(const std::uint8_t* data, std::size_t size)
     return std::strtod(text.c_str(), nullptr);
 }
 
+// The same text built the long way, from the C library's printf, which
+// also rounds the exact binary value correctly (ties to even): "%11.4f"
+// for the fixed form, "%.2E" widened to four exponent digits for the
+// exponent form.
+std::string ReferenceText(double x)
+{
+    if (std::isnan(x))
+        return "0";
+    if (std::isinf(x))
+        x = x > 0 ? DBL_MAX : -DBL_MAX;
+    char fixed[400];
+    std::snprintf(fixed, sizeof fixed, "%11.4f", x);
+    const double r = std::strtod(fixed, nullptr);
+    if (std::fabs(r) > 400 || std::fabs(r) < 0.01) {
+        char buf[32];
+        std::snprintf(buf, sizeof buf, "%.2E", x); // "-1.23E+05"
+        std::string e(buf);
+        std::string out = e[0] == '-' ? "-" : " ";
+        if (e[0] == '-')
+            e.erase(0, 1);
+        const std::size_t epos = e.find('E');
+        const std::string digits = e.substr(epos + 2);
+        out += e.substr(0, epos + 2) + std::string(4 - digits.size(), '0') + digits;
+        return CompactExponent(out);
+    }
+    const std::string f(fixed);
+    std::size_t last = f.size();
+    while (last > 0 && (f[last - 1] == '0' || f[last - 1] == ' '))
+        --last;
+    std::size_t first = 0;
+    while (first < last && (f[first] == ' ' || f[first] == '0'))
+        ++first;
+    if (last > first && f[last - 1] == '.')
+        --last;
+    return f.substr(first, last - first);
+}
+
 bool OnlyCharacters(const std::string& s, const char* allowed)
 {
     return s.find_first_not_of(allowed) == std::string::npos;
@@ -38,6 +75,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const char* t = text.c_str();
 
     FUZZ_CHECK(!text.empty() && text.size() <= 11, "x = %.17g gave \"%s\" (%zu characters)", x, t, text.size());
+    const std::string reference = ReferenceText(x);
+    FUZZ_CHECK(text == reference, "x = %.17g gave \"%s\", printf's way gives \"%s\"", x, t, reference.c_str());
     if (std::isnan(x)) {
         FUZZ_CHECK(text == "0", "NaN gave \"%s\"", t);
         return 0;
