@@ -115,6 +115,7 @@ void ApplyFilter(SharedState& state)
     for (int k = 1; k < RowCount; ++k) {
         h.OutputAmplitudePercent[k] =
             SaturateToDouble(static_cast<long double>(h.AmplitudePercent[k]) * h.FilterGain[k]);
-        h.OutputPhaseRad[k] = h.PhaseRad[k] + h.FilterPhaseRad[k];
+        h.OutputPhaseRad[k] =
+            SaturateToDouble(static_cast<long double>(h.PhaseRad[k]) + h.FilterPhaseRad[k]);
     }
 }

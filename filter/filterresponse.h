@@ -43,4 +43,6 @@ FilterPoint FilterResponseAt(const FilterState& filter, FilterKind kind, long do
 //   OutputAmplitudePercent[0] = MeanPercent * FilterGain[0], OutputPhaseRad[0] = 0,
 //   OutputAmplitudePercent[k] = AmplitudePercent[k] * FilterGain[k],
 //   OutputPhaseRad[k] = PhaseRad[k] + FilterPhaseRad[k].
+// The output columns are always finite: amplitudes and phases beyond the
+// range of a double saturate, NaN reads as 0.
 void ApplyFilter(SharedState& state);

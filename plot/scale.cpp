@@ -2,6 +2,7 @@
 
 #include "rounding.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -16,7 +17,8 @@ constexpr int MaxAccumulation = 100000;
 
 std::int32_t MapToPixel(long double num, long double span, std::int32_t from, std::int32_t to)
 {
-    const auto middle = static_cast<std::int32_t>((static_cast<std::int64_t>(from) + to) / 2);
+    const auto middle = static_cast<std::int32_t>(
+        std::clamp<std::int64_t>((static_cast<std::int64_t>(from) + to) / 2, -PixelLimit, PixelLimit));
     if (!(span != 0.0L))
         return middle;
     const long double p = num * (static_cast<long double>(to) - from) / span + from;
@@ -60,6 +62,13 @@ void WidenFromZero(double step, double& min, double& max)
     max = 0;
     for (int i = 0; !(max > M0) && i < MaxAccumulation; ++i)
         max += step;
+}
+
+// Every graduation of [min, max] moves by the step: adding it to either
+// end, where the magnitudes are largest, changes the value.
+bool Walkable(double step, double min, double max)
+{
+    return min + step > min && max - step < max;
 }
 
 void WidenToMultiples(double step, double& min, double& max)
@@ -122,8 +131,9 @@ void NiceRange(double& step, double& min, double& max, bool fromZero)
     else
         WidenToMultiples(step, min, max);
 
-    if (!(min < max) && !fromZero && magnitude > 0.0L) {
-        // A span too narrow for the bounds' magnitude: graduate by magnitude.
+    if (!(min < max && Walkable(step, min, max)) && !fromZero && magnitude > 0.0L) {
+        // A span too narrow for the bounds' magnitude, or a step below the
+        // resolution of the bounds: graduate by magnitude.
         min = m0;
         max = M0;
         step = StepForSpan(magnitude);

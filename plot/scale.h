@@ -11,7 +11,7 @@ inline constexpr std::int32_t PixelLimit = 1 << 30;
 // Round((vMax - v) * (bottom - top) / (vMax - vMin) + top): vMax lands on the
 // top row, vMin on the bottom row. Computed in extended precision and
 // saturated to +-PixelLimit; an empty or non-numeric span, or a NaN value,
-// gives the middle row.
+// gives the middle row (saturated as well).
 std::int32_t ValueToRow(std::int32_t top, std::int32_t bottom, double v, double vMin, double vMax);
 
 // Round((v - vMin) * (right - left) / (vMax - vMin) + left), same guards.
@@ -34,8 +34,9 @@ double NearestPowerOfTen(int n);
 // result satisfies min < max, both finite: NaN reads as 0, swapped bounds
 // are put in order, magnitudes are
 // held within +-1e300, an empty span takes its step from the magnitude of
-// the bounds (a step of 0.1 when both are 0), and a range still empty after
-// widening is opened by one step on each side.
+// the bounds (a step of 0.1 when both are 0), so does a span so narrow that
+// its step is lost in the rounding of the bounds (1e15 .. 1e15 + 0.25), and
+// a range still empty after widening is opened by one step on each side.
 void NiceRange(double& step, double& min, double& max, bool fromZero);
 
 // The pixel frame of one drawing of W x H pixels with its world ranges:

@@ -29,6 +29,9 @@ libbenchmark-dev
 libgtest-dev
 googletest
 ccache
+clang
+libfuzzer-14-dev
+libclang-rt-14-dev
 qt6-translations-l10n
 pulseaudio
 pulseaudio-utils

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Installs what is needed, builds everything and runs the whole test suite
 # three times: the optimised build, the core alone without Qt, and a build
-# with AddressSanitizer and UndefinedBehaviorSanitizer.
+# with AddressSanitizer and UndefinedBehaviorSanitizer; then, where clang and
+# libFuzzer are there, runs every fuzz target of the core for 20 seconds.
 set -eu
 cd "$(dirname "$0")/.."
 
@@ -28,3 +29,11 @@ ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" \
 LSAN_OPTIONS="suppressions=$(pwd)/tests/lsan.supp:print_suppressions=0" \
 UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
     ctest --test-dir build-asan --output-on-failure -j "$JOBS"
+
+echo "== Fuzz targets of the core =="
+if printf 'extern "C" int LLVMFuzzerTestOneInput(const unsigned char*, unsigned long) { return 0; }\n' |
+    clang++ -x c++ -fsanitize=fuzzer,address,undefined -o /dev/null - >/dev/null 2>&1; then
+    sh fuzz/run.sh 20 build-fuzz
+else
+    echo "clang with libFuzzer is not there: fuzzing skipped"
+fi

@@ -17,7 +17,7 @@ double LargestSelected(const SharedState& state)
     if (d.ShowInputSpectrum) {
         m = std::max(m, std::fabs(static_cast<double>(state.Signal.MeanPercent)));
         for (int k = 1; k < RowCount; ++k)
-            m = std::max(m, h.AmplitudePercent[k]);
+            m = std::max(m, std::fabs(h.AmplitudePercent[k]));
     }
     if (d.ShowOutputSpectrum)
         for (int k = 0; k < RowCount; ++k)
@@ -42,7 +42,10 @@ SpectrumLayout SpectrumLayoutFor(const SharedState& state)
     spectrumMax = state.Spectra.SpectrumMax;
     if (d.ShowInputSpectrum || d.ShowOutputSpectrum)
         spectrumMax = LargestSelected(state);
-    if (spectrumMax == 0.0 || std::isnan(spectrumMax))
+    // The maximum is a positive finite number: infinities saturate, and 0
+    // (nothing has a height), NaN or a negative value count as 1.
+    spectrumMax = SaturateToDouble(spectrumMax);
+    if (!(spectrumMax > 0.0))
         spectrumMax = 1.0;
 
     const ::SpectrumMode mode = d.SpectrumMode;
@@ -56,7 +59,7 @@ SpectrumLayout SpectrumLayoutFor(const SharedState& state)
     const long double unit = percent ? 1.0L : f / 100;                        // per cent -> shown unit
     const long double rms = mode == SpectrumMode::Rms ? std::numbers::sqrt2_v<long double> : 1.0L;
 
-    double top = percent ? spectrumMax : SaturateToDouble(spectrumMax * unit);
+    double top = percent ? spectrumMax : SaturateToDouble(std::fabs(spectrumMax * unit));
     layout.YMin = 0.0;
     layout.YMax = top;
     NiceRange(layout.Step, layout.YMin, layout.YMax, true);
@@ -68,16 +71,17 @@ SpectrumLayout SpectrumLayoutFor(const SharedState& state)
         layout.BarIn[0] = std::fabs(static_cast<double>(state.Signal.MeanPercent));
         layout.LabelIn[0] = state.Signal.MeanPercent;
     } else {
-        layout.BarIn[0] = layout.LabelIn[0] = std::fabs(state.Signal.MeanValue);
+        layout.BarIn[0] = layout.LabelIn[0] = SaturateToDouble(std::fabs(state.Signal.MeanValue));
     }
     const long double outMean = std::fabs(static_cast<long double>(h.OutputAmplitudePercent[0])) * unit;
     layout.LabelOut[0] = SaturateToDouble(outMean);
-    layout.BarOut[0] = SaturateToDouble(s * outMean);
+    layout.BarOut[0] = SaturateToDouble(std::fabs(s * outMean));
     for (int k = 1; k < RowCount; ++k) {
-        layout.BarIn[k] = layout.LabelIn[k] = SaturateToDouble(h.AmplitudePercent[k] * unit / rms);
+        layout.LabelIn[k] = SaturateToDouble(h.AmplitudePercent[k] * unit / rms);
+        layout.BarIn[k] = std::fabs(layout.LabelIn[k]);
         const long double out = std::fabs(static_cast<long double>(h.OutputAmplitudePercent[k])) * unit / rms;
         layout.LabelOut[k] = SaturateToDouble(out);
-        layout.BarOut[k] = SaturateToDouble(s * out);
+        layout.BarOut[k] = SaturateToDouble(std::fabs(s * out));
     }
     return layout;
 }

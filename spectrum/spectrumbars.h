@@ -32,6 +32,11 @@ struct SpectrumLayout {
 //   % amp: mean |MeanPercent| (label signed), harmonics a_k; output S |b_k|
 //   Ampl : mean |MeanValue|, harmonics a_k F / 100; output S |b_k| F / 100
 //   RMS  : as Ampl, the harmonics (not the means) divided by sqrt 2.
+// The maximum is a positive finite number (infinities saturate, anything
+// not above 0 reads as 1). Every bar and label is finite: NaN reads as 0,
+// infinities saturate. Bars stand on the zero line whatever the signs of the
+// amplitudes, of FullScaleValue and of OutputScaleFactor (all positive in
+// use; should one not be, a bar has the magnitude of its value).
 SpectrumLayout SpectrumLayoutFor(const SharedState& state);
 
 // What a drawing of the spectra does to the state, before it paints:

@@ -233,4 +233,22 @@ TEST_F(ApplyFilterTest, HugeGainsSaturateInsteadOfOverflowing)
     }
 }
 
+TEST_F(ApplyFilterTest, OutputPhasesStayFiniteWhateverTheColumnsHold)
+{
+    // Kind is none of the models, so the filter columns keep what they hold.
+    HarmonicTable& h = s.Signal.Harmonics;
+    h.PhaseRad[1] = DBL_MAX;
+    h.FilterPhaseRad[1] = DBL_MAX;
+    h.PhaseRad[2] = -DBL_MAX;
+    h.FilterPhaseRad[2] = -DBL_MAX;
+    h.PhaseRad[3] = NAN;
+    h.FilterPhaseRad[4] = INFINITY;
+    ApplyFilter(s);
+    EXPECT_EQ(h.OutputPhaseRad[1], DBL_MAX);
+    EXPECT_EQ(h.OutputPhaseRad[2], -DBL_MAX);
+    EXPECT_EQ(h.OutputPhaseRad[3], 0.0);
+    EXPECT_EQ(h.OutputPhaseRad[4], DBL_MAX);
+    EXPECT_EQ(h.OutputPhaseRad[5], h.PhaseRad[5] + h.FilterPhaseRad[5]);
+}
+
 } // namespace

@@ -96,6 +96,26 @@ TEST(NiceRange, AnyInputGivesAFiniteOrderedRange)
     EXPECT_GT((max - min) / step, 1.0);
 }
 
+TEST(NiceRange, SpanLostInTheRoundingOfTheBoundsIsGraduatedByMagnitude)
+{
+    // At 1e15 a double moves by 0.125: a step of 0.01 would leave the
+    // top of the data outside the range and never move along the scale.
+    const RangeCase cases[] = {
+        {"above 1e15", 1e15, 1e15 + 0.25, false, 1e14, 9e14, 1.1e15},
+        {"below -1e15", -1e15 - 0.25, -1e15, false, 1e14, -1.1e15, -1e15},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        double step = 0, min = c.min, max = c.max;
+        NiceRange(step, min, max, c.fromZero);
+        EXPECT_EQ(step, c.step);
+        EXPECT_EQ(min, c.newMin);
+        EXPECT_EQ(max, c.newMax);
+        EXPECT_GT(min + step, min);
+        EXPECT_LT(max - step, max);
+    }
+}
+
 TEST(ValueToRowColumn, MapTheWorldOntoTheFrame)
 {
     // Spectrum ranks -1 .. 12 across 515 pixels.
@@ -121,6 +141,9 @@ TEST(ValueToRowColumn, SaturateInsteadOfOverflowing)
     EXPECT_EQ(ValueToRow(10, 200, NAN, -1, 1), 105);
     EXPECT_EQ(ValueToColumn(15, 501, 0, NAN, 1), 258);
     EXPECT_EQ(ValueToColumn(15, 501, 0, -INFINITY, INFINITY), 258);
+    // The middle of pixel ends beyond the limit is saturated too.
+    EXPECT_EQ(ValueToRow(-2029253363, std::numeric_limits<std::int32_t>::min(), 0, 0, 0), -PixelLimit);
+    EXPECT_EQ(ValueToColumn(std::numeric_limits<std::int32_t>::max(), PixelLimit, NAN, 0, 1), PixelLimit);
     // Adding a few pixels to a saturated value stays within an int.
     EXPECT_LT(static_cast<long long>(PixelLimit) + 3, std::numeric_limits<std::int32_t>::max());
 }

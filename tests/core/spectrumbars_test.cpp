@@ -125,6 +125,51 @@ TEST(SpectrumBars, NeitherSeriesKeepsTheStoredMaximum)
     EXPECT_EQ(s.Spectra.SpectrumMax, 30.0);
 }
 
+TEST(SpectrumScale, StoredMaximumIsAlwaysAPositiveFiniteNumber)
+{
+    struct Case {
+        const char* name;
+        double stored, after;
+    };
+    const Case cases[] = {
+        {"negative", -999970, 1.1},
+        {"NaN", NAN, 1.1},
+        {"infinite", INFINITY, 1.1e300},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SharedState s = WithInput({30});
+        s.Display.ShowInputSpectrum = false; // neither series: the stored maximum is kept
+        s.Spectra.SpectrumMax = c.stored;
+        const SpectrumLayout l = ComputeSpectrumLayout(s);
+        EXPECT_TRUE(std::isfinite(s.Spectra.SpectrumMax));
+        EXPECT_DOUBLE_EQ(s.Spectra.SpectrumMax, c.after);
+        EXPECT_LT(l.YMin, 0.0);
+        EXPECT_GT(l.YMax, 0.0);
+    }
+}
+
+TEST(SpectrumBars, BarsStandOnTheZeroLineWhateverTheSigns)
+{
+    SharedState s = WithInput({100, -8526.88});
+    s.Signal.MeanValue = NAN;
+    s.Display.ShowOutputSpectrum = true;
+    s.Display.OutputScaleFactor = -1000;
+    for (SpectrumMode m : {SpectrumMode::Percent, SpectrumMode::Amplitude, SpectrumMode::Rms})
+        for (double fullScale : {1.0, -2.0}) {
+            SCOPED_TRACE(::testing::Message() << static_cast<char>(m) << " full scale " << fullScale);
+            s.Display.SpectrumMode = m;
+            s.Signal.FullScaleValue = fullScale;
+            const SpectrumLayout l = ComputeSpectrumLayout(s);
+            for (int k = 0; k <= 12; ++k) {
+                EXPECT_GE(l.BarIn[k], 0.0) << "rank " << k;
+                EXPECT_GE(l.BarOut[k], 0.0) << "rank " << k;
+                EXPECT_EQ(l.BarIn[k], std::fabs(l.LabelIn[k])) << "rank " << k;
+            }
+            EXPECT_GE(l.YMax, 8526.88 * std::fabs(m == SpectrumMode::Percent ? 1.0 : fullScale / 100));
+        }
+}
+
 TEST(SpectrumBars, HugeValuesStayFinite)
 {
     SharedState s = WithInput({100, 100}, 400);

@@ -1,0 +1,55 @@
+#!/bin/sh
+# Builds the fuzz configuration (clang, libFuzzer, AddressSanitizer and
+# UndefinedBehaviorSanitizer, the core alone) and runs every fuzz target for
+# the given number of seconds, one after the other on one core. Each target
+# starts from its seed corpus in fuzz/corpus/<target>/ and from what earlier
+# runs kept in <build>/corpus/<target>/; a failing input is saved in
+# <build>/crashes/. Prints the executions of each target and their total;
+# fails when any target fails.
+#
+#   sh fuzz/run.sh [seconds per target] [build folder]    (20, build-fuzz)
+set -eu
+cd "$(dirname "$0")/.."
+
+SECONDS_EACH=${1:-20}
+BUILD=${2:-build-fuzz}
+TARGETS="parsenumber tryparsenumber formatnumber roundtodigits nicerange valuetopixel stateredraw"
+
+cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+    -DWITH_FUZZ=ON -DWITH_QT=OFF -DWITH_BENCH=OFF -DWITH_SANITIZERS=OFF >/dev/null
+cmake --build "$BUILD" -j "${JOBS:-$(nproc)}" --target fuzz-all
+
+mkdir -p "$BUILD/crashes" "$BUILD/logs"
+total=0
+failed=""
+for t in $TARGETS; do
+    mkdir -p "$BUILD/corpus/$t"
+    dict=""
+    case $t in
+        parsenumber | tryparsenumber) dict="-dict=fuzz/numbers.dict" ;;
+    esac
+    log="$BUILD/logs/$t.log"
+    if "$BUILD/fuzz/fuzz-$t" -max_total_time="$SECONDS_EACH" -timeout=10 -rss_limit_mb=2048 \
+        -print_final_stats=1 -artifact_prefix="$BUILD/crashes/$t-" $dict \
+        "$BUILD/corpus/$t" "fuzz/corpus/$t" >"$log" 2>&1; then
+        status=ok
+    else
+        status=FAILED
+        failed="$failed $t"
+    fi
+    runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
+    runs=${runs:-0}
+    total=$((total + runs))
+    printf '%-16s %12s executions  %s\n' "$t" "$runs" "$status"
+    if [ "$status" = FAILED ]; then
+        grep -E -A 1 'check failed|runtime error|ERROR: AddressSanitizer|ERROR: libFuzzer: (timeout|out-of-memory)' "$log" | head -n 20
+        grep -E 'Test unit written|^Base64' "$log" || true
+        echo "  again: $BUILD/fuzz/fuzz-$t <that file>; whole log: $log"
+    fi
+done
+printf '%-16s %12s executions\n' "total" "$total"
+
+if [ -n "$failed" ]; then
+    echo "Fuzz targets failed:$failed (logs in $BUILD/logs, inputs in $BUILD/crashes)"
+    exit 1
+fi
