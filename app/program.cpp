@@ -6,9 +6,12 @@
 #include "qtsoundport.h"
 #include "rappcyclique.h"
 #include "repres.h"
+#include "responsewindow.h"
 #include "sampling.h"
 #include "simplefour.h"
 #include "spectrumdrawing.h"
+#include "tvrbitmapimage.h"
+#include "tvrbitmaplist.h"
 #include "tvrdemobutton.h"
 #include "tvrslider.h"
 #include "vrpanel.h"
@@ -41,6 +44,9 @@ Program::Program(DialogService& dialogs)
     m_soundPort = std::make_unique<QtSoundPort>();
     fenetson = new Tfenetson(m_state, dialogs, *m_soundPort);
     fensynth->SetWindows(Form2, fengraphe, fenspectres, rappcycl, fenetson);
+    fenreponse = new Tfenreponse(m_state);
+    QObject::connect(fensynth->VrBitmapImage1, &TVrBitmapImage::OnClick, fenreponse, &Tfenreponse::Open);
+    QObject::connect(fensynth, &Tfensynth::Redrawn, fenreponse, &Tfenreponse::Redraw);
 
     fengraphe->RecomputeAndRedraw = [this](bool rescale, int w, int h) { fensynth->RecomputeAndRedraw(rescale, w, h); };
     m_mainSliders = std::make_unique<MainSliders>(*fensynth);
@@ -83,6 +89,7 @@ Program::Program(DialogService& dialogs)
 
 Program::~Program()
 {
+    delete fenreponse;
     delete fenetson;
     delete rappcycl;
     delete fenspectres;

@@ -12,6 +12,7 @@ class MainSliderSettings;
 class SoundPort;
 class TForm2;
 class Tfenetson;
+class Tfenreponse;
 class Tfengraphe;
 class Tfenspectres;
 class Tfensynth;
@@ -38,6 +39,7 @@ public:
     Tfenspectres* fenspectres;
     Trappcycl* rappcycl;
     Tfenetson* fenetson;
+    Tfenreponse* fenreponse; // "Réponse du filtre", created after the six
 
 private:
     SharedState m_state;

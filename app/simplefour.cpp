@@ -182,6 +182,8 @@ void Tfensynth::BuildControls()
     VrBitmapImage1 = Place(new TVrBitmapImage(this), 512, 120, 161, 73);
     VrBitmapImage1->setBitmaps(VrBitmapList1);
     VrBitmapImage1->setBitmapIndex(0);
+    VrBitmapImage1->setToolTip(QStringLiteral("Cliquer pour voir la réponse du filtre"));
+    VrBitmapImage1->setCursor(Qt::PointingHandCursor);
 
     Label16 = Text(this, QStringLiteral(" Ao ="), 680, 124, 14, true);
     Label17 = Place(new TVrClickValue(QStringLiteral("1"), this), 678, 148, 62, 30);
@@ -351,6 +353,7 @@ void Tfensynth::RecomputeAndRedraw(bool rescale, int graphWidth, int graphHeight
     }
     if (m_state.Display.ShowInputSpectrum || m_state.Display.ShowOutputSpectrum)
         DrawSpectraNow();
+    emit Redrawn();
 }
 
 void Tfensynth::DrawSpectraNow()

@@ -127,6 +127,8 @@ public:
 signals:
     // The main window was closed: the program ends.
     void Closed();
+    // RecomputeAndRedraw has run: the filter tables are current.
+    void Redrawn();
 
 protected:
     void closeEvent(QCloseEvent* e) override;
