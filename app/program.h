@@ -1,7 +1,8 @@
 #pragma once
 
 // The running program: the shared state, the dialogs and the six windows,
-// created in their fixed order and wired together.
+// created in their fixed order and wired together, then the window of the
+// filter's response.
 
 #include "dialogservice.h"
 #include "sharedstate.h"
@@ -23,7 +24,9 @@ public:
     // Creates the windows: the main window (whose creation gives the state its
     // start-up values), the settings dialog, the time-graph window, the
     // spectrum window, the duty-cycle dialog and the sound window. `dialogs`
-    // answers the windows' input and message boxes.
+    // answers the windows' input and message boxes. The response window
+    // comes last; the filter picture opens it and every recompute redraws
+    // it while it is on screen.
     explicit Program(DialogService& dialogs);
     ~Program();
 

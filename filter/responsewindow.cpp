@@ -86,7 +86,8 @@ Tfenreponse::Tfenreponse(SharedState& state, QWidget* parent) : QWidget(parent),
 
     const int tableHeight = Mesures->sizeHint().height();
     setMinimumSize(440, PictureTop + 200 + Gap + tableHeight + Gap);
-    setGeometry(40, 160, 616, PictureTop + 400 + Gap + tableHeight + Gap);
+    // Below the main window, beside the time graph and the spectra.
+    setGeometry(580, 476, 592, 520);
 }
 
 // A white table with a sunken edge: a header row "Entrée", "Sortie", then
