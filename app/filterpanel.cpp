@@ -76,6 +76,8 @@ FilterPanel::FilterPanel(QWidget* window, SharedState& state, DialogService& dia
     VrBitmapImage1 = Place(new TVrBitmapImage(window), "VrBitmapImage1", 512, 120, 161, 73);
     VrBitmapImage1->setBitmaps(VrBitmapList1);
     VrBitmapImage1->setBitmapIndex(0);
+    VrBitmapImage1->setToolTip(QStringLiteral("Cliquer pour voir la réponse du filtre"));
+    VrBitmapImage1->setCursor(Qt::PointingHandCursor);
 
     Label16 = Named(Text(window, QStringLiteral(" Ao ="), 680, 124, 14, true), "Label16");
     Label17 = Place(new TVrClickValue(QStringLiteral("1"), window), "Label17", 678, 148, 62, 30);

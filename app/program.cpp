@@ -6,6 +6,7 @@
 #include "qtsoundport.h"
 #include "rappcyclique.h"
 #include "repres.h"
+#include "responsewindow.h"
 #include "sampling.h"
 #include "simplefour.h"
 #include "timegraph.h"
@@ -36,9 +37,11 @@ Program::Program(DialogService& dialogs)
       m_fenspectres(std::make_unique<Tfenspectres>(m_state)),
       m_rappcycl(std::make_unique<Trappcycl>(m_state, dialogs)),
       m_soundPort(std::make_unique<QtSoundPort>()),
-      m_fenetson(std::make_unique<Tfenetson>(m_state, dialogs, *m_soundPort))
+      m_fenetson(std::make_unique<Tfenetson>(m_state, dialogs, *m_soundPort)),
+      m_fenreponse(std::make_unique<Tfenreponse>(m_state))
 {
-    m_cycle.Attach(m_fengraphe.get(), m_fenspectres.get());
+    m_cycle.Attach(m_fengraphe.get(), m_fenspectres.get(), m_fenreponse.get());
+    QObject::connect(m_fensynth.get(), &Tfensynth::ResponseRequested, m_fenreponse.get(), &Tfenreponse::Open);
 
     Tfensynth* fensynth = m_fensynth.get();
     Tfengraphe* fengraphe = m_fengraphe.get();
@@ -87,7 +90,7 @@ Program::Program(DialogService& dialogs)
 
 Program::~Program()
 {
-    m_cycle.Attach(nullptr, nullptr);
+    m_cycle.Attach(nullptr, nullptr, nullptr);
 }
 
 void Program::Show()

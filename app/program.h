@@ -12,6 +12,7 @@ class DialogService;
 class MainSliderSettings;
 class SoundPort;
 class TForm2;
+class Tfenreponse;
 class Tfenetson;
 class Tfengraphe;
 class Tfenspectres;
@@ -43,6 +44,7 @@ public:
     Tfenspectres& fenspectres() { return *m_fenspectres; }
     Trappcycl& rappcycl() { return *m_rappcycl; }
     Tfenetson& fenetson() { return *m_fenetson; }
+    Tfenreponse& fenreponse() { return *m_fenreponse; }
 
 private:
     SharedState m_state;
@@ -55,5 +57,7 @@ private:
     std::unique_ptr<Tfenspectres> m_fenspectres;
     std::unique_ptr<Trappcycl> m_rappcycl;
     std::unique_ptr<Tfenetson> m_fenetson;
+    // Ours, after the six: the filter's response.
+    std::unique_ptr<Tfenreponse> m_fenreponse;
     std::unique_ptr<MainSliderSettings> m_mainSliders;
 };

@@ -3,16 +3,18 @@
 #include "fenetspectres.h"
 #include "filterresponse.h"
 #include "repres.h"
+#include "responsewindow.h"
 #include "sampling.h"
 
 RedrawCycle::RedrawCycle(SharedState& state) : m_state(state)
 {
 }
 
-void RedrawCycle::Attach(Tfengraphe* fengraphe, Tfenspectres* fenspectres)
+void RedrawCycle::Attach(Tfengraphe* fengraphe, Tfenspectres* fenspectres, Tfenreponse* fenreponse)
 {
     m_fengraphe = fengraphe;
     m_fenspectres = fenspectres;
+    m_fenreponse = fenreponse;
 }
 
 bool RedrawCycle::TimeGraphLargeEnough() const
@@ -30,6 +32,8 @@ void RedrawCycle::RecomputeAndRedraw(bool rescale, int graphWidth, int graphHeig
         m_fengraphe->Redraw({graphWidth, graphHeight});
     if (m_state.Display.ShowInputSpectrum || m_state.Display.ShowOutputSpectrum)
         DrawSpectra();
+    if (m_fenreponse)
+        m_fenreponse->Redraw();
 }
 
 void RedrawCycle::Redraw()

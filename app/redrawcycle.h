@@ -6,6 +6,7 @@
 #include "sharedstate.h"
 
 class Tfengraphe;
+class Tfenreponse;
 class Tfenspectres;
 
 class RedrawCycle {
@@ -14,7 +15,8 @@ public:
 
     // The windows that show the pictures, created after the main window:
     // until they exist nothing is drawn.
-    void Attach(Tfengraphe* fengraphe, Tfenspectres* fenspectres);
+    // The response window, when given, follows every redraw while on screen.
+    void Attach(Tfengraphe* fengraphe, Tfenspectres* fenspectres, Tfenreponse* fenreponse = nullptr);
 
     // ApplyFilter; when `rescale`, ComputeTimeGraphExtents; the time graph
     // redrawn at graphWidth x graphHeight when the time-graph window is
@@ -39,5 +41,6 @@ private:
     SharedState& m_state;
     Tfengraphe* m_fengraphe = nullptr;
     Tfenspectres* m_fenspectres = nullptr;
+    Tfenreponse* m_fenreponse = nullptr;
     int m_redrawCount = 0;
 };

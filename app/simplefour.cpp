@@ -8,6 +8,8 @@
 #include "redrawcycle.h"
 #include "rounding.h"
 #include "sampling.h"
+#include "tvrbitmapimage.h"
+#include "tvrbitmaplist.h"
 #include "tvrcheckled.h"
 #include "tvrdemobutton.h"
 #include "tvrdisplay.h"
@@ -141,6 +143,8 @@ void Tfensynth::Connect()
     connect(VrDemoButton1, &TVrDemoButton::OnClick, this, &QWidget::close);
     connect(VrDemoButton2, &TVrDemoButton::OnClick, this, &Tfensynth::SettingsRequested);
     connect(BitBtn1, &QPushButton::clicked, this, &Tfensynth::SoundRequested);
+    connect(findChild<TVrBitmapImage*>(QStringLiteral("VrBitmapImage1")), &TVrBitmapImage::OnClick, this,
+            &Tfensynth::ResponseRequested);
 }
 
 // Tab runs over the panel as it reads: presets, the f0 area, the mean

@@ -61,6 +61,8 @@ signals:
     void SettingsRequested();
     // The sound button: the sound study is asked for.
     void SoundRequested();
+    // A click on the filter picture: the filter's response is asked for.
+    void ResponseRequested();
 
 protected:
     void closeEvent(QCloseEvent* e) override;

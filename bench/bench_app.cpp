@@ -3,6 +3,7 @@
 #include "dialogservice.h"
 #include "program.h"
 #include "repres.h"
+#include "responsewindow.h"
 #include "simplefour.h"
 #include "tvrcheckled.h"
 #include "tvrpowerbutton.h"
@@ -71,6 +72,27 @@ void BM_PresetMoving25Controls(benchmark::State& st)
     }
 }
 BENCHMARK(BM_PresetMoving25Controls)->Unit(benchmark::kMillisecond);
+
+// One redraw of the response window with a picture of the given size: the
+// response laid out and drawn, handed to the image, and the ten
+// measurements computed and written.
+void BM_ResponseWindowRedraw(benchmark::State& st)
+{
+    Program& p = *g_program;
+    Tfenreponse& r = p.fenreponse();
+    BusyWindows(p);
+    p.Cycle().Redraw();
+    r.Open();
+    const QSize frame = r.size() - r.PictureSize();
+    r.resize(frame + QSize(static_cast<int>(st.range(0)), static_cast<int>(st.range(1))));
+    QApplication::processEvents();
+    if (r.PictureSize() != QSize(static_cast<int>(st.range(0)), static_cast<int>(st.range(1))))
+        st.SkipWithError("the window did not take the size");
+    for (auto _ : st)
+        r.Redraw();
+    r.hide();
+}
+BENCHMARK(BM_ResponseWindowRedraw)->Args({600, 400})->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -27,6 +27,7 @@ class Deviation {
 public:
     explicit Deviation(const HarmonicContent& content)
     {
+        long double largest = 0.0L;
         for (int k = 1; k < RowCount; ++k) {
             const long double a = Sane(content.Amplitude[k]);
             if (a == 0.0L)
@@ -35,6 +36,13 @@ public:
             m_sin[k] = a * std::cos(phi);
             m_cos[k] = a * std::sin(phi);
             m_last = k;
+            largest = std::max(largest, std::fabs(a));
+        }
+        // The samples' coefficients are scaled to at most 1, so that even
+        // the largest amplitudes sum without overflow in double precision.
+        for (int k = 1; k <= m_last; ++k) {
+            m_sinD[k] = static_cast<double>(m_sin[k] / largest);
+            m_cosD[k] = static_cast<double>(m_cos[k] / largest);
         }
     }
 
@@ -58,11 +66,30 @@ public:
         }
     }
 
-    long double Value(long double theta) const
+    // |g| at the PeakSamples points 2 pi i / PeakSamples, in double
+    // precision and divided by the largest amplitude: they only pick the
+    // maxima that Refine then pins down.
+    // sin k theta_i is the table's entry k i (mod PeakSamples), so no sine
+    // is evaluated here.
+    std::array<double, PeakSamples> Samples() const
     {
-        long double g, d1, d2;
-        At(theta, g, d1, d2);
-        return g;
+        static const std::array<double, PeakSamples> table = [] {
+            std::array<double, PeakSamples> t{};
+            for (int i = 0; i < PeakSamples; ++i)
+                t[i] = static_cast<double>(std::sin(2 * Pi * i / PeakSamples));
+            return t;
+        }();
+        constexpr int quarter = PeakSamples / 4; // cos x = sin(x + pi / 2)
+        std::array<double, PeakSamples> out{};
+        for (int i = 0; i < PeakSamples; ++i) {
+            double v = 0.0;
+            for (int k = 1; k <= m_last; ++k) {
+                const int j = (k * i) % PeakSamples;
+                v += m_sinD[k] * table[j] + m_cosD[k] * table[(j + quarter) % PeakSamples];
+            }
+            out[i] = std::fabs(v);
+        }
+        return out;
     }
 
     // The local maximum of |g| near theta, by Newton's method on g' = 0,
@@ -91,6 +118,8 @@ private:
     int m_last = 0;
     std::array<long double, RowCount> m_sin{};
     std::array<long double, RowCount> m_cos{};
+    std::array<double, RowCount> m_sinD{};
+    std::array<double, RowCount> m_cosD{};
 };
 
 } // namespace
@@ -128,17 +157,15 @@ double PeakDeviation(const HarmonicContent& content)
     if (g.Empty())
         return 0.0;
     const long double step = 2 * Pi / PeakSamples;
-    std::array<long double, PeakSamples> samples;
-    long double largest = 0.0L;
+    const std::array<double, PeakSamples> samples = g.Samples();
+    const double largest = *std::max_element(samples.begin(), samples.end());
+    // The largest sample is a local maximum itself, so the peak always comes
+    // from a refinement in extended precision, never from a sample.
+    long double peak = 0.0L;
     for (int i = 0; i < PeakSamples; ++i) {
-        samples[i] = std::fabs(g.Value(i * step));
-        largest = std::max(largest, samples[i]);
-    }
-    long double peak = largest;
-    for (int i = 0; i < PeakSamples; ++i) {
-        const long double v = samples[i];
-        const long double before = samples[(i + PeakSamples - 1) % PeakSamples];
-        const long double after = samples[(i + 1) % PeakSamples];
+        const double v = samples[i];
+        const double before = samples[(i + PeakSamples - 1) % PeakSamples];
+        const double after = samples[(i + 1) % PeakSamples];
         if (v >= Candidate * largest && v >= before && v >= after)
             peak = std::max(peak, g.Refine(i * step, step));
     }

@@ -2,6 +2,7 @@
 
 #include "tvrbitmaplist.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -48,6 +49,25 @@ void TVrBitmapImage::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     paint(p, rect());
+}
+
+void TVrBitmapImage::mousePressEvent(QMouseEvent* e)
+{
+    if (e->button() != Qt::LeftButton)
+        return QWidget::mousePressEvent(e);
+    m_pressed = true;
+    e->accept();
+}
+
+void TVrBitmapImage::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (e->button() != Qt::LeftButton)
+        return QWidget::mouseReleaseEvent(e);
+    const bool click = m_pressed && rect().contains(e->position().toPoint());
+    m_pressed = false;
+    e->accept();
+    if (click)
+        emit OnClick(this);
 }
 
 void TVrBitmapImage::paint(QPainter& p, const QRect& r) const

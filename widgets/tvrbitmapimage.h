@@ -7,7 +7,8 @@ class TVrBitmapList;
 
 // Shows picture number BitmapIndex of a TVrBitmapList, centred, reduced to fit
 // when it is larger than the control; −1 (or any index the list does not
-// hold) shows nothing.
+// hold) shows nothing. A click (left button pressed and released inside)
+// signals OnClick.
 class TVrBitmapImage : public QWidget
 {
     Q_OBJECT
@@ -26,11 +27,17 @@ public:
 
     void paint(QPainter& p, const QRect& r) const;
 
+signals:
+    void OnClick(TVrBitmapImage* sender);
+
 protected:
     void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
     QPointer<TVrBitmapList> m_list;
     QMetaObject::Connection m_listConnection;
     int m_index = -1;
+    bool m_pressed = false;
 };

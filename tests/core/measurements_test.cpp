@@ -141,6 +141,23 @@ TEST(Measurements, OutputThroughTheFilterAndTheScaleFactor)
     EXPECT_DOUBLE_EQ(lp.Mean, 0.5);
 }
 
+// The crest factor has no unit: the same waveform at any size, up to the
+// amplitudes near the largest a double holds, gives the same value.
+TEST(Measurements, CrestFactorAtAnyScale)
+{
+    const HarmonicContent square = InputContent(PresetState(PresetKind::Square));
+    const double crest = *Measure(square).CrestFactor;
+    for (double scale : {1e-300, 1e300, DBL_MAX / 2}) {
+        SCOPED_TRACE(scale);
+        HarmonicContent c = square;
+        for (double& a : c.Amplitude)
+            a *= scale;
+        const SignalMeasures m = Measure(c);
+        ASSERT_TRUE(m.CrestFactor);
+        EXPECT_NEAR(*m.CrestFactor, crest, 1e-12);
+    }
+}
+
 TEST(Measurements, HostileValuesStayFinite)
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();

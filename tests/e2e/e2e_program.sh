@@ -1,7 +1,8 @@
 #!/bin/sh
 # Starts the real program on the current X display and uses it as a user
 # would: clicks a preset button, a harmonic slider and a filter LED, and
-# checks by screenshots that the time graph follows; checks the windows'
+# checks by screenshots that the time graph follows; opens the filter's
+# response from the filter picture and checks that it follows; checks the windows'
 # captions; then ends it in the three ways a user can (the "Quitter" button,
 # the main window's close box as a window manager sends it, the same with
 # the duty-cycle dialog open), each time checking that the process is gone
@@ -110,6 +111,16 @@ click 560 89
 shot "$MAIN" e2e-main-square-bandpass
 shot "$GRAPH" e2e-graph-square-bandpass
 differs e2e-graph-harmonic2 e2e-graph-square-bandpass || fail "the band-pass filter left the time graph as it was"
+
+# The filter picture, 161 x 73 at (512, 120), opens the filter's response;
+# "Quitter" below still ends the program with it on screen.
+click 592 156
+RESPONSE=$(find_window 'Réponse du filtre')
+sleep 0.5
+shot "$RESPONSE" e2e-response-square-bandpass
+drag 152 140 312
+shot "$RESPONSE" e2e-response-harmonic2-off
+differs e2e-response-square-bandpass e2e-response-harmonic2-off || fail "the harmonic slider left the response window as it was"
 
 kill -0 "$PID" 2>/dev/null || fail "the program ended"
 # "Quitter", 65 x 65 at (16, 344).

@@ -1,0 +1,208 @@
+#include "responsewindow.h"
+
+#include "artwork.h"
+#include "measurements.h"
+#include "responsedrawing.h"
+#include "tvrcheckled.h"
+#include "txibutton.h"
+#include "vectorcopy.h"
+#include "vrlook.h"
+#include "vrpanel.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPixmap>
+
+using VrPanel::Place;
+
+namespace {
+
+constexpr int PictureLeft = 8;
+constexpr int PictureTop = 64;
+constexpr int Gap = 8;
+
+struct RowText {
+    const char* caption;
+    const char* name; // objectName stem of the row's labels
+};
+
+const RowText Rows[MeasureRowCount] = {
+    {"Valeur moyenne", "Moyenne"},
+    {"Valeur efficace", "Efficace"},
+    {"Efficace alternatif", "Alternatif"},
+    {"Taux de distorsion", "Distorsion"},
+    {"Facteur de crête", "Crete"},
+};
+
+const char* const ColumnNames[2] = {"Entree", "Sortie"};
+
+QLabel* Cell(QWidget* parent, const QString& text, const QString& name, Qt::Alignment align, bool bold = false)
+{
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    l->setFont(VrLook::font(12, bold));
+    l->setAlignment(align | Qt::AlignVCenter);
+    return l;
+}
+
+// The five texts of one signal's measurements, in the order of the rows.
+std::array<QString, MeasureRowCount> Texts(const SignalMeasures& m)
+{
+    auto text = [](const std::optional<double>& v) { return QString::fromStdString(MeasureText(v)).trimmed(); };
+    QString distortion = text(m.DistortionPercent);
+    if (m.DistortionPercent)
+        distortion += QStringLiteral(" %");
+    return {text(m.Mean), text(m.Rms), text(m.AcRms), distortion, text(m.CrestFactor)};
+}
+
+} // namespace
+
+Tfenreponse::Tfenreponse(SharedState& state, QWidget* parent) : QWidget(parent), m_state(state)
+{
+    setObjectName(QStringLiteral("fenreponse"));
+    setWindowTitle(QStringLiteral("Réponse du filtre"));
+    VrPanel::Silver(this, 11);
+
+    XiButton1 = Place(new TXiButton(QStringLiteral("Copier"), this), 0, 0, 113, 57);
+    XiButton1->setObjectName(QStringLiteral("XiButton1"));
+    XiButton1->setFont(VrLook::font(13));
+    XiButton1->setToolTip(QStringLiteral("Copie vectorielle"));
+    XiButton1->setGlyph(ButtonGlyph(GlyphKind::Copy, 16, 2.0));
+
+    VrCheckLed1 = Place(new TVrCheckLed(QStringLiteral("Asymptotes"), this), 128, 18, 130, 22);
+    VrCheckLed1->setObjectName(QStringLiteral("VrCheckLed1"));
+    VrCheckLed1->setFont(VrLook::font(13));
+    VrCheckLed1->setToolTip(QStringLiteral("Asymptotes de Bode du filtre"));
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->move(PictureLeft, PictureTop);
+
+    BuildTable();
+
+    connect(XiButton1, &TXiButton::OnClick, this, &Tfenreponse::XiButton1Click);
+    connect(VrCheckLed1, &TVrCheckLed::OnChange, this, &Tfenreponse::VrCheckLed1Change);
+
+    const int tableHeight = Mesures->sizeHint().height();
+    setMinimumSize(440, PictureTop + 200 + Gap + tableHeight + Gap);
+    // Below the main window, beside the time graph and the spectra.
+    setGeometry(580, 476, 592, 520);
+}
+
+// A white table with a sunken edge: a header row "Entrée", "Sortie", then
+// one row per measurement, its caption on the left and the two values
+// right-aligned in columns wide enough for any number text.
+void Tfenreponse::BuildTable()
+{
+    Mesures = new QFrame(this);
+    Mesures->setObjectName(QStringLiteral("Mesures"));
+    Mesures->setFrameShape(QFrame::Panel);
+    Mesures->setFrameShadow(QFrame::Sunken);
+    Mesures->setLineWidth(1);
+    Mesures->setAutoFillBackground(true);
+    QPalette pal = Mesures->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    pal.setColor(QPalette::WindowText, VrLook::Ink);
+    Mesures->setPalette(pal);
+
+    auto* grid = new QGridLayout(Mesures);
+    grid->setContentsMargins(8, 4, 8, 4);
+    grid->setHorizontalSpacing(18);
+    grid->setVerticalSpacing(1);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+
+    const int valueWidth = QFontMetrics(VrLook::font(12)).horizontalAdvance(QStringLiteral("-8.88E-308 %"));
+    for (int c = 0; c < 2; ++c) {
+        const QString name = QString::fromLatin1(ColumnNames[c]);
+        const QString caption = c == 0 ? QStringLiteral("Entrée") : QStringLiteral("Sortie");
+        grid->addWidget(Cell(Mesures, caption, QStringLiteral("Label") + name, Qt::AlignRight, true), 0, c + 1);
+        grid->setColumnMinimumWidth(c + 1, valueWidth);
+    }
+    for (int r = 0; r < MeasureRowCount; ++r) {
+        const QString stem = QString::fromLatin1(Rows[r].name);
+        grid->addWidget(Cell(Mesures, QString::fromUtf8(Rows[r].caption), QStringLiteral("Label") + stem, Qt::AlignLeft),
+                        r + 1, 0);
+        for (int c = 0; c < 2; ++c) {
+            m_values[r][c] = Cell(Mesures, QStringLiteral("—"), stem + QString::fromLatin1(ColumnNames[c]), Qt::AlignRight);
+            grid->addWidget(m_values[r][c], r + 1, c + 1);
+        }
+    }
+    Mesures->adjustSize();
+}
+
+QLabel* Tfenreponse::Value(MeasureRow row, MeasureColumn column) const
+{
+    return m_values[int(row)][int(column)];
+}
+
+QSize Tfenreponse::PictureSize() const
+{
+    return {width() - 2 * PictureLeft, height() - PictureTop - Gap - Mesures->height() - Gap};
+}
+
+void Tfenreponse::PlaceTable()
+{
+    Mesures->move(PictureLeft, height() - Gap - Mesures->height());
+}
+
+void Tfenreponse::Redraw()
+{
+    if (!isVisible())
+        return;
+    ++m_redrawCount;
+    const QSize size = PictureSize();
+    if (size.width() > 50 && size.height() > 50) {
+        DrawFilterResponse(m_picture, m_state, VrCheckLed1->Checked(), size.width(), size.height(), m_view);
+        Image1->setPixmap(QPixmap::fromImage(m_picture));
+        Image1->resize(m_picture.size());
+    }
+    ShowMeasures();
+}
+
+void Tfenreponse::ShowMeasures()
+{
+    const std::array<QString, MeasureRowCount> in = Texts(Measure(InputContent(m_state)));
+    const std::array<QString, MeasureRowCount> out = Texts(Measure(OutputContent(m_state)));
+    for (int r = 0; r < MeasureRowCount; ++r) {
+        m_values[r][0]->setText(in[r]);
+        m_values[r][1]->setText(out[r]);
+    }
+}
+
+void Tfenreponse::Open()
+{
+    if (isMinimized())
+        showNormal();
+    else
+        show();
+    raise();
+    activateWindow();
+}
+
+void Tfenreponse::XiButton1Click(TXiButton*)
+{
+    const bool asymptotes = VrCheckLed1->Checked();
+    CopyAsVector(
+        [this, asymptotes](QPaintDevice& device, int w, int h) {
+            DrawFilterResponseVector(device, m_state, asymptotes, w, h);
+        },
+        m_state.Display.CopyWidthPx, m_state.Display.CopyHeightPx);
+}
+
+void Tfenreponse::VrCheckLed1Change(TVrCheckLed*)
+{
+    Redraw();
+}
+
+void Tfenreponse::resizeEvent(QResizeEvent*)
+{
+    PlaceTable();
+    Redraw();
+}
+
+void Tfenreponse::showEvent(QShowEvent*)
+{
+    PlaceTable();
+    Redraw();
+}

@@ -1,0 +1,84 @@
+#pragma once
+
+// The window "Réponse du filtre": the gain and phase of the selected filter
+// model with the signal's harmonics marked on them, and under the picture
+// the measurements of the input and of the output.
+//
+// Layout (client pixels): "Copier" at (0, 0), 113 x 57, as in the time-graph
+// window; the check box "Asymptotes" beside it; the picture at (8, 64),
+// (width - 16) wide, down to the measurement table, which keeps its natural
+// height at the bottom left, 8 pixels from the edges.
+//
+// The window draws only while it is visible: Redraw(), called after every
+// recompute of the filter tables, does nothing while it is hidden, and
+// showing or resizing the window draws it afresh from the state.
+
+#include "responsecurve.h"
+#include "sharedstate.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <array>
+
+class QFrame;
+class QLabel;
+class TVrCheckLed;
+class TXiButton;
+
+// The rows of the measurement table, top to bottom.
+enum class MeasureRow { Mean, Rms, AcRms, Distortion, Crest };
+inline constexpr int MeasureRowCount = 5;
+
+// The columns of values: the input, the output.
+enum class MeasureColumn { Input, Output };
+
+class Tfenreponse : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Tfenreponse(SharedState& state, QWidget* parent = nullptr);
+
+    // The picture's size for the window's present client size.
+    QSize PictureSize() const;
+
+    // The last picture drawn and the response it shows.
+    const QImage& Picture() const { return m_picture; }
+    const ResponseView& View() const { return m_view; }
+
+    // How many times the picture and the measurements have been drawn.
+    int RedrawCount() const { return m_redrawCount; }
+
+    // The label holding a measurement's text.
+    QLabel* Value(MeasureRow row, MeasureColumn column) const;
+
+    TXiButton* XiButton1;    // "Copier"
+    TVrCheckLed* VrCheckLed1; // "Asymptotes"
+    QLabel* Image1;          // the picture
+    QFrame* Mesures;         // the measurement table
+
+public slots:
+    // Draws the picture and the measurements afresh, only while the window
+    // is visible. The filter tables must be current (ApplyFilter has run).
+    void Redraw();
+    // Shows the window, restored if it was minimised, in front.
+    void Open();
+
+    void XiButton1Click(TXiButton* sender);
+    void VrCheckLed1Change(TVrCheckLed* sender);
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+
+private:
+    void BuildTable();
+    void PlaceTable();
+    void ShowMeasures();
+
+    SharedState& m_state;
+    QImage m_picture;
+    ResponseView m_view;
+    std::array<std::array<QLabel*, 2>, MeasureRowCount> m_values{};
+    int m_redrawCount = 0;
+};
