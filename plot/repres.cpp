@@ -19,11 +19,7 @@ namespace {
 TXiButton* CaptionButton(QWidget* parent, const char* name, const QString& caption, const QString& hint,
                          GlyphKind glyph, int x)
 {
-    auto* b = Place(new TXiButton(caption, parent), name, x, 0, 113, 57);
-    b->setFont(VrLook::font(13));
-    b->setToolTip(hint);
-    b->setGlyph(ButtonGlyph(glyph, 16, 2.0));
-    return b;
+    return VrPanel::CaptionButton(parent, name, caption, hint, ButtonGlyph(glyph, 16, 2.0), x);
 }
 
 } // namespace

@@ -1,10 +1,14 @@
 #include "fenetspectres.h"
 
+#include "artwork.h"
 #include "spectrumdrawing.h"
+#include "txibutton.h"
+#include "vectorcopy.h"
 #include "vrpanel.h"
 
 #include <QLabel>
 #include <QPixmap>
+#include <QResizeEvent>
 
 Tfenspectres::Tfenspectres(SharedState& state, QWidget* parent) : QWidget(parent), m_state(state)
 {
@@ -13,7 +17,34 @@ Tfenspectres::Tfenspectres(SharedState& state, QWidget* parent) : QWidget(parent
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->move(8, 64);
+    XiButton1 = VrPanel::CaptionButton(this, "XiButton1", QStringLiteral("Copier"), QStringLiteral("Copie vectorielle"),
+                                       ButtonGlyph(GlyphKind::Copy, 16, 2.0), 0);
+    XiButton2 = VrPanel::CaptionButton(this, "XiButton2", QStringLiteral("Valeurs"), QStringLiteral("Valeurs des raies"),
+                                       ButtonGlyph(GlyphKind::Values, 32, 2.0), 120);
+    connect(XiButton1, &TXiButton::OnClick, this, &Tfenspectres::XiButton1Click);
+    connect(XiButton2, &TXiButton::OnClick, this, &Tfenspectres::XiButton2Click);
     setGeometry(3, 454, 565, 288);
+}
+
+void Tfenspectres::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    const QSize size = PictureSize();
+    if (size.width() > 150 && size.height() > 150)
+        Redraw();
+}
+
+void Tfenspectres::XiButton1Click()
+{
+    CopyAsVector(
+        [this](QPaintDevice& device, int w, int h) { DrawSpectraVector(device, m_state, m_layout, w, h); },
+        m_state.Display.CopyWidthPx, m_state.Display.CopyHeightPx);
+}
+
+void Tfenspectres::XiButton2Click()
+{
+    m_state.Display.ShowLineValues = !m_state.Display.ShowLineValues;
+    Redraw();
 }
 
 QSize Tfenspectres::PictureSize() const

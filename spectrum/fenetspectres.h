@@ -10,6 +10,8 @@
 #include <QWidget>
 
 class QLabel;
+class QResizeEvent;
+class TXiButton;
 
 class Tfenspectres : public QWidget {
     Q_OBJECT
@@ -30,9 +32,22 @@ public:
     // the same scale and moves nothing.
     const SpectrumLayout& Layout() const { return m_layout; }
 
+    // "Copier": the spectra of the last drawing, laid out at the copy size,
+    // on the clipboard.
+    void XiButton1Click();
+    // "Valeurs": the values over the lines on or off, redrawn at once.
+    void XiButton2Click();
+
+protected:
+    // retaille: redrawn while the picture would be larger than 150 x 150;
+    // smaller, the last picture stays.
+    void resizeEvent(QResizeEvent* e) override;
+
 private:
     SharedState& m_state;
     QImage m_picture;
     SpectrumLayout m_layout;
     QLabel* Image1;
+    TXiButton* XiButton1;
+    TXiButton* XiButton2;
 };

@@ -1,5 +1,7 @@
 #include "vrpanel.h"
 
+#include "txibutton.h"
+
 #include <QPalette>
 #include <QWidget>
 
@@ -30,6 +32,16 @@ void SetText(QLabel* label, const QString& text)
 {
     label->setText(text);
     label->adjustSize();
+}
+
+TXiButton* CaptionButton(QWidget* parent, const char* name, const QString& caption, const QString& hint,
+                         const QPixmap& glyph, int x)
+{
+    auto* b = Place(new TXiButton(caption, parent), name, x, 0, 113, 57);
+    b->setFont(VrLook::font(13));
+    b->setToolTip(hint);
+    b->setGlyph(glyph);
+    return b;
 }
 
 } // namespace VrPanel

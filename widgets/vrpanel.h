@@ -9,7 +9,9 @@
 #include <QLabel>
 #include <QString>
 
+class QPixmap;
 class QWidget;
+class TXiButton;
 
 namespace VrPanel {
 
@@ -39,5 +41,10 @@ W* Place(W* w, const char* name, int x, int y, int width, int height)
     w->setObjectName(QString::fromLatin1(name));
     return Place(w, x, y, width, height);
 }
+
+// A caption button of the graph windows, 113 x 57 at (x, 0), named `name`,
+// with its hint and a glyph left of the caption.
+TXiButton* CaptionButton(QWidget* parent, const char* name, const QString& caption, const QString& hint,
+                         const QPixmap& glyph, int x);
 
 } // namespace VrPanel
