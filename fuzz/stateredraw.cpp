@@ -11,6 +11,7 @@
 #include "fuzzcheck.h"
 #include "sampling.h"
 #include "scale.h"
+#include "soundrender.h"
 #include "spectrumbars.h"
 
 #include <vector>
@@ -135,12 +136,15 @@ void CheckCurve(const char* what, const TimeGraphView& view, const PlotFrame& fr
         FUZZ_CHECK(std::abs(p.x) <= PixelLimit && std::abs(p.y) <= PixelLimit, "%s: pixel (%d, %d)", what, p.x, p.y);
 }
 
-// Sound rendering of one second of the input and of the output, 8-bit
-// samples from the sound core routine: its call and the check of the
-// bytes it returns belong here.
+// One second of the input and of the output rendered into 8-bit samples:
+// always 44000 of them, whatever the state holds.
 void RenderOneSecondOfSound(const SharedState& state)
 {
-    (void)state;
+    for (SoundSource source : {SoundSource::Input, SoundSource::Output}) {
+        const std::vector<std::uint8_t> samples = RenderSound(state, 1.0, source);
+        if (samples.size() != 44000)
+            __builtin_trap();
+    }
 }
 
 } // namespace

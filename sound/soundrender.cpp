@@ -104,34 +104,29 @@ constexpr int Lanes = 4;
 // evaluators' own product f0 t nearly so; the program takes f0 < 10^6.
 constexpr double MaxFastFundamental = 1048576.0; // 2^20
 
-inline V4 Splat(double x)
-{
-    return V4{} + x;
-}
+// Vectors go between routines by reference only: passed by value they
+// would change the calling convention between the wide and the plain build.
 
-// Each lane rounded to an integer (ties to even), for |x| < 2^51.
-inline V4 RoundSmall(V4 x)
-{
-    const V4 shift = Splat(6755399441055744.0); // 1.5 * 2^52
-    return (x + shift) - shift;
-}
+// Adding and taking away 1.5 * 2^52 rounds each lane to an integer (ties to
+// even), for |x| < 2^51.
+constexpr double RoundingShift = 6755399441055744.0;
 
 // sin(2 pi u) and cos(2 pi u), u in turns, |u| < 2^51, to about 1e-15:
 // the whole turns go, a quarter of the angle (within +-pi/4) goes through
 // Taylor polynomials, and two angle doublings give the angle back.
-inline void SinCosTurns(V4 u, V4& s, V4& c)
+inline void SinCosTurns(const V4& turns, V4& s, V4& c)
 {
-    u = u - RoundSmall(u);
+    const V4 u = turns - ((turns + RoundingShift) - RoundingShift);
     const V4 x = u * (std::numbers::pi / 2);
     const V4 x2 = x * x;
-    V4 sq = Splat(1.0 / 1307674368000.0);
+    V4 sq = (V4{} + (1.0 / 1307674368000.0));
     sq = sq * x2 - 1.0 / 6227020800.0;
     sq = sq * x2 + 1.0 / 39916800.0;
     sq = sq * x2 - 1.0 / 362880.0;
     sq = sq * x2 + 1.0 / 5040.0;
     sq = sq * x2 - 1.0 / 120.0;
     sq = sq * x2 + 1.0 / 6.0;
-    V4 cq = Splat(1.0 / 20922789888000.0);
+    V4 cq = (V4{} + (1.0 / 20922789888000.0));
     cq = cq * x2 - 1.0 / 87178291200.0;
     cq = cq * x2 + 1.0 / 479001600.0;
     cq = cq * x2 - 1.0 / 3628800.0;
@@ -190,14 +185,14 @@ void RenderRun(const ScaledSeries& s, std::int32_t n, double d, std::uint8_t* ou
         const V4 th = big - (big - t);
         const V4 tl = t - th;
         const V4 p1 = s.f0 * th;
-        const V4 turns = (p1 - RoundSmall(p1)) + s.f0 * tl;
+        const V4 turns = (p1 - ((p1 + RoundingShift) - RoundingShift)) + s.f0 * tl;
         V4 s1, c1;
         SinCosTurns(turns, s1, c1);
 
         // sin(k w t), cos(k w t) by x_{k+1} = 2 cos(w t) x_k - x_{k-1}.
         const V4 twoCos = 2.0 * c1;
-        V4 acc = Splat(s.offset);
-        V4 sk = s1, ck = c1, sPrev = Splat(0.0), cPrev = Splat(1.0);
+        V4 acc = (V4{} + (s.offset));
+        V4 sk = s1, ck = c1, sPrev = (V4{} + (0.0)), cPrev = (V4{} + (1.0));
         for (int k = 1;; ++k) {
             acc += sk * s.a[k] + ck * s.b[k];
             if (k >= s.last)
@@ -212,15 +207,15 @@ void RenderRun(const ScaledSeries& s, std::int32_t n, double d, std::uint8_t* ou
         // The samples: held to -1 .. 256 (a NaN would go to -1), rounded,
         // held to 0 .. 255.
         const V4 x = acc + 127.0;
-        const V4 held = x >= Splat(-1.0) ? (x <= Splat(256.0) ? x : Splat(256.0)) : Splat(-1.0);
-        const V4 nearest = RoundSmall(held);
+        const V4 held = x >= (V4{} + (-1.0)) ? (x <= (V4{} + (256.0)) ? x : (V4{} + (256.0))) : (V4{} + (-1.0));
+        const V4 nearest = (held + RoundingShift) - RoundingShift;
         const V4 off = held - nearest;
-        const V4 toHalf = 0.5 - (off < Splat(0.0) ? -off : off);
+        const V4 toHalf = 0.5 - (off < (V4{} + (0.0)) ? -off : off);
         const I4 bytes = __builtin_convertvector(
-            nearest < Splat(0.0) ? Splat(0.0) : (nearest > Splat(255.0) ? Splat(255.0) : nearest), I4);
+            nearest < (V4{} + (0.0)) ? (V4{} + (0.0)) : (nearest > (V4{} + (255.0)) ? (V4{} + (255.0)) : nearest), I4);
         // Only a value close to one of the boundaries 0.5 .. 254.5 can round
         // differently from the evaluators' own value.
-        const I4 close = (toHalf <= Splat(s.tolerance)) & (held > Splat(0.0)) & (held < Splat(255.0));
+        const I4 close = (toHalf <= (V4{} + (s.tolerance))) & (held > (V4{} + (0.0))) & (held < (V4{} + (255.0)));
 
         const int lanes = std::min(Lanes, n - g);
         std::uint8_t* o = out + g;
