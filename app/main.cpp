@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fourier et filtres: a teaching tool for periodic signals and analogue
 // filtering.
 

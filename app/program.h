@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The running program: the shared state, the redraw cycle and the six
@@ -49,13 +50,13 @@ public:
 private:
     SharedState m_state;
     RedrawCycle m_cycle;
-    std::unique_ptr<SoundPort> m_soundPort;
     // In the start-up order; they go in the reverse order.
     std::unique_ptr<Tfensynth> m_fensynth;
     std::unique_ptr<TForm2> m_form2;
     std::unique_ptr<Tfengraphe> m_fengraphe;
     std::unique_ptr<Tfenspectres> m_fenspectres;
     std::unique_ptr<Trappcycl> m_rappcycl;
+    std::unique_ptr<SoundPort> m_soundPort; // outlives the sound window
     std::unique_ptr<Tfenetson> m_fenetson;
     // Ours, after the six: the filter's response.
     std::unique_ptr<Tfenreponse> m_fenreponse;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole redraws through the real windows, off screen.
 
 #include "dialogservice.h"

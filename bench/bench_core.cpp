@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The computational half of one redraw at the default window size.
 
 #include "filterresponse.h"

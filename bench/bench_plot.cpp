@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing of the graphs on raster pictures, as one redraw does it.
 
 #include "filterresponse.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rendering the longest sound, 10 s at 44000 samples per second.
 
 #include "filterresponse.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // FormatNumber writes any double in at most 11 characters, in the fixed or
 // the exponent shape, the same text as printf's conversions give, and
 // reading the text back lands within what it shows: 4 decimals in the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // NiceRange on any pair of bounds: the step is a finite power of ten, the
 // widened range is finite and ordered, holds the given one (and 0 in the
 // range-from-zero mode), and its graduations can be walked from one end

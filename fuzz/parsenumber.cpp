@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ParseNumber reads any text without failing: its value is always finite
 // and is the correctly rounded value of the number in front of the text
 // (0 when there is none, the largest double when beyond the range).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // RoundToDigits(n, x) keeps n + 1 significant digits (n held within
 // 1..17) of any double: the result is finite, of x's sign, within half a
 // unit of its last digit, and rounding it again changes nothing. NaN

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz configuration (clang, libFuzzer, AddressSanitizer and
 # UndefinedBehaviorSanitizer, the core alone) and runs every fuzz target for
 # the given number of seconds, one after the other on one core. Each target

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole SharedState built from the fuzzer's bytes, every field included
 // and any double allowed (NaN, infinities, subnormals, the largest
 // doubles), then the computation of one redraw: the filter, the time range

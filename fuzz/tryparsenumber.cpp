@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TryParseNumber accepts exactly the texts that hold one number within the
 // range of a double, with blanks around it, and then gives ParseNumber's
 // value; on refusal it leaves the value alone.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ValueToRow and ValueToColumn on any frame and values: the pixel stays
 // within +-PixelLimit, an unusable span or a NaN value gives the middle,
 // the ends of the world range land on the ends of the pixel range, a

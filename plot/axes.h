@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Graduated axes and text, drawn with QPainter on a raster picture or on a

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian 12 packages needed to build, run and test the program.
 # Run as root, or as a user who may use sudo. Quick when everything is there.
 set -eu

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is needed, builds the program and starts it. On a machine
 # with no display it starts the program on a virtual display instead, saves
 # a screenshot of that screen and stops it again.

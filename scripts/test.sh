@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is needed, builds everything and runs the whole test suite
 # three times: the optimised build, the core alone without Qt, and a build
 # with AddressSanitizer and UndefinedBehaviorSanitizer; then, where clang and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The duty-cycle dialog of the square wave: a track bar from 0 to 100 %

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tvrtrackbar.h"
 
 #include "vrlook.h"

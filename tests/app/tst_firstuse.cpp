@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a new user meets: ending the program, captions, the keyboard,
 // clickable values, a filter panel that agrees with itself, cancelled boxes,
 // and the pictures of the main window.

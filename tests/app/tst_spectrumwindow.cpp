@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The spectrum window in the running program: the two LEDs, the resize
 // rule, "Valeurs" and "Copier".
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Dialogs answered by the test: each input box, colour or font picker takes
@@ -52,10 +53,11 @@ private:
     template <typename T>
     static std::optional<T> Next(std::queue<std::optional<T>>& q)
     {
-        if (q.empty())
-            return std::nullopt;
-        std::optional<T> a = q.front();
-        q.pop();
+        std::optional<T> a;
+        if (!q.empty()) {
+            a.swap(q.front());
+            q.pop();
+        }
         return a;
     }
 };

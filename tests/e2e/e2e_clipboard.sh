@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the real program on the current X display, presses "Copier" in the
 # time-graph window and in the spectrum window, and reads the clipboard as
 # another program would while the program runs: the SVG parses, declares

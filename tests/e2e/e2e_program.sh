@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the real program on the current X display and uses it as a user
 # would: clicks a preset button, a harmonic slider and a filter LED, and
 # checks by screenshots that the time graph follows; opens the filter's

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The sound study end to end, on the current X display: the real program
 # plays through a PulseAudio daemon of this test's own, whose only output is
 # a null sink; the sink's monitor is recorded and the recordings analysed.

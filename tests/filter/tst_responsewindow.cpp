@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window "Réponse du filtre" inside the running program: opened from
 // the main window's filter picture, redrawn by every recompute while it is
 // on screen, its copy and its measurement table.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The vector copy: its SVG and PNG forms, the clipboard data, and a copy
 // that fails leaving the clipboard as it was.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog driven through its own controls, with the dialogs
 // answered by the test and a stand-in for the main window that records, in
 // order, what the dialog asks of the other windows.

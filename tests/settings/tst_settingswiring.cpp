@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog inside the running program: opened by the main
 // window's "Parametres" button, acting on the main window's read-outs and
 // sliders, on the time graph and on the spectrum window.

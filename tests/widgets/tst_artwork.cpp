@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The filter pictures and the button glyphs: sizes at both pixel ratios,
 // real content, one distinct picture per model, safe on odd sizes; the run
 // leaves a sheet of all of them, artwork.png, in the build folder.

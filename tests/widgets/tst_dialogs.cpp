@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The standard dialogs of the program speak French.
 #include "dialogservice.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Typing, reading and leaving the numeric and text fields.
 #include "tvrnumedit.h"
 #include "tvrstredit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keyboard and mouse handling of the controls.
 #include "tvrdemobutton.h"
 #include "tvrpowerbutton.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the seven-segment read-outs and the scale write.
 #include "tvrdigitgroup.h"
 #include "tvrnum.h"

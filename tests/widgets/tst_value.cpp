@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The value rule of the ranged controls and the radio behaviour of the LEDs.
 #include "tvrcheckled.h"
 #include "tvrnum.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lays out every control of the set in a few states on a silver panel and
 // saves the picture: widgets-gallery OUTPUT.png [--scale N]
 #include "artwork.h"
