@@ -15,23 +15,7 @@ QT_QPA_PLATFORM=xcb "$PROGRAM" &
 PID=$!
 trap 'kill "$PID" 2>/dev/null || true' EXIT
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-find_window() {
-    for _ in $(seq 1 100); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)
-        if [ -n "$id" ]; then
-            echo "$id"
-            return 0
-        fi
-        kill -0 "$PID" 2>/dev/null || fail "the program ended before showing \"$1\""
-        sleep 0.2
-    done
-    fail "no window \"$1\""
-}
+. "$(dirname "$0")/e2e_lib.sh"
 
 click_in() { # window x y
     eval "$(xdotool getwindowgeometry --shell "$1")"

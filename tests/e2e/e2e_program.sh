@@ -17,10 +17,7 @@ mkdir -p "$OUT"
 PID=
 trap '[ -n "$PID" ] && kill "$PID" 2>/dev/null || true' EXIT
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+. "$(dirname "$0")/e2e_lib.sh"
 
 start() {
     # A real window on the X display, whatever platform the other tests use.
@@ -32,19 +29,6 @@ start() {
     eval "$(xdotool getwindowgeometry --shell "$MAIN")"
     MX=$X
     MY=$Y
-}
-
-find_window() {
-    for _ in $(seq 1 100); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)
-        if [ -n "$id" ]; then
-            echo "$id"
-            return 0
-        fi
-        kill -0 "$PID" 2>/dev/null || fail "the program ended before showing \"$1\""
-        sleep 0.2
-    done
-    fail "no window \"$1\""
 }
 
 caption_is() { # window, exact caption

@@ -14,10 +14,7 @@ VERSION=$3
 OUT=$4
 mkdir -p "$OUT"
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+. "$(dirname "$0")/../e2e/e2e_lib.sh"
 
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/fourierfiltre-deb.XXXXXX")
 PID=""
@@ -91,19 +88,6 @@ EXEC=$(sed -n 's/^Exec=//p' "$ROOT/usr/share/applications/$ID.desktop")
 WMCLASS=$(sed -n 's/^StartupWMClass=//p' "$ROOT/usr/share/applications/$ID.desktop")
 PATH="$ROOT/usr/bin:$PATH" QT_QPA_PLATFORM=xcb sh -c "exec $EXEC" &
 PID=$!
-
-find_window() {
-    for _ in $(seq 1 100); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)
-        if [ -n "$id" ]; then
-            echo "$id"
-            return 0
-        fi
-        kill -0 "$PID" 2>/dev/null || fail "the program ended before showing \"$1\""
-        sleep 0.2
-    done
-    fail "no window \"$1\""
-}
 
 MAIN=$(find_window 'Fourier et filtres')
 GRAPH=$(find_window 'Graphes temporels')
