@@ -51,18 +51,37 @@ SharedState BusyState(int windowWidth)
     return s;
 }
 
+// Arguments: logical width and height, device pixel ratio in per cent.
 void BM_DrawTimeGraph(benchmark::State& st)
 {
     const int w = static_cast<int>(st.range(0));
     const int h = static_cast<int>(st.range(1));
+    const qreal ratio = st.range(2) / 100.0;
     const SharedState s = BusyState(w + 30);
     QImage target;
     for (auto _ : st) {
-        DrawTimeGraph(target, s, w, h);
+        DrawTimeGraph(target, s, w, h, ratio);
         benchmark::DoNotOptimize(target.constBits());
     }
 }
-BENCHMARK(BM_DrawTimeGraph)->Args({493, 209})->Args({1890, 970})->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DrawTimeGraph)
+    ->Args({493, 209, 100})
+    ->Args({1890, 970, 100})
+    ->Args({493, 209, 150})
+    ->Args({493, 209, 200})
+    ->Args({945, 485, 200})
+    ->Unit(benchmark::kMicrosecond);
+
+void BM_DrawSpectraAtRatio(benchmark::State& st)
+{
+    SharedState s = BusyState(523);
+    QImage target;
+    for (auto _ : st) {
+        DrawSpectra(target, s, 515, 188, st.range(0) / 100.0);
+        benchmark::DoNotOptimize(target.constBits());
+    }
+}
+BENCHMARK(BM_DrawSpectraAtRatio)->Arg(200)->Unit(benchmark::kMicrosecond);
 
 void BM_DrawSpectra(benchmark::State& st)
 {

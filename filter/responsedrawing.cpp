@@ -24,20 +24,13 @@ constexpr int MaxSamples = 16384;
 constexpr int DiscReach = 3;       // a marker covers dx, dy in -3 .. 3
 constexpr int DiscRadiusSq = 10;   // with dx^2 + dy^2 <= 10
 constexpr double DiscRadius = 3.2; // the same disc on a vector surface
+constexpr double DiscCover = 3.5;  // and on a raster picture of a ratio above 1
 constexpr int LabelGap = 4;        // pixels between two frequency labels
-
-QPen LinePen(const QColor& c, bool dotted)
-{
-    QPen pen(c, 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
-    pen.setCosmetic(true);
-    if (dotted)
-        pen.setDashPattern({1.0, 2.0});
-    return pen;
-}
 
 // Lines, curves and discs. On a raster picture they are written straight
 // into its pixels, which costs a fraction of what the painter's rasteriser
-// takes for a long line; on any other surface they go through the painter.
+// takes for a long line; on any other surface, a raster picture for a
+// high-density screen among them, they go through the painter.
 // Coordinates are picture pixels; the painter's transform must be the
 // identity while they are drawn.
 class Ink {
@@ -47,7 +40,8 @@ public:
         QPaintDevice* device = painter.device();
         if (style.FillBackground && device && device->devType() == QInternal::Image) {
             auto* image = static_cast<QImage*>(device);
-            if (image->format() == QImage::Format_RGB32 && painter.transform().isIdentity())
+            if (image->format() == QImage::Format_RGB32 && image->devicePixelRatio() == 1.0 &&
+                painter.transform().isIdentity())
                 m_image = image;
         }
     }
@@ -57,8 +51,8 @@ public:
     void Line(int x0, int y0, int x1, int y1, const QColor& c, bool dotted)
     {
         if (!m_image) {
-            m_painter.setPen(LinePen(c, dotted));
-            m_painter.drawLine(x0, y0, x1, y1);
+            m_painter.setPen(LinePen(m_painter, c, dotted));
+            StrokeLine(m_painter, x0, y0, x1, y1);
             return;
         }
         m_ends.assign({{x0, y0}, {x1, y1}});
@@ -75,8 +69,8 @@ public:
             m_qpoints.clear();
             for (const PixelPoint& p : points)
                 m_qpoints.emplace_back(p.x, p.y);
-            m_painter.setPen(LinePen(c, false));
-            m_painter.drawPolyline(m_qpoints.data(), static_cast<int>(m_qpoints.size()));
+            m_painter.setPen(LinePen(m_painter, c));
+            StrokePolyline(m_painter, m_qpoints.data(), static_cast<int>(m_qpoints.size()));
             return;
         }
         m_pixels.clear();
@@ -89,7 +83,10 @@ public:
         if (!m_image) {
             m_painter.setPen(Qt::NoPen);
             m_painter.setBrush(c);
-            m_painter.drawEllipse(QPointF(x, y), DiscRadius, DiscRadius);
+            if (SurfaceRatio(m_painter) != 1.0) // round the middle of pixel (x, y)
+                m_painter.drawEllipse(QPointF(x + 0.5, y + 0.5), DiscCover, DiscCover);
+            else
+                m_painter.drawEllipse(QPointF(x, y), DiscRadius, DiscRadius);
             m_painter.setBrush(Qt::NoBrush);
             return;
         }
@@ -336,14 +333,17 @@ void PaintFilterResponse(QPainter& painter, const DisplaySettings& display, cons
 }
 
 void DrawFilterResponse(QImage& target, const SharedState& state, bool asymptotes, int w, int h,
-                        ResponseView& view)
+                        ResponseView& view, qreal ratio)
 {
     if (w <= 0 || h <= 0)
         return;
     ComputeResponseView(state, ResponseSampleCount(w), view);
-    PaintOnRaster(target, w, h, [&](QPainter& painter) {
-        PaintFilterResponse(painter, state.Display, view, asymptotes, w, h, RasterStyle(state.Display));
-    });
+    PaintOnRaster(
+        target, w, h,
+        [&](QPainter& painter) {
+            PaintFilterResponse(painter, state.Display, view, asymptotes, w, h, RasterStyle(state.Display));
+        },
+        ratio);
 }
 
 void DrawFilterResponseVector(QPaintDevice& metafile, const SharedState& state, bool asymptotes, int w, int h)

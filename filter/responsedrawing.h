@@ -71,12 +71,13 @@ void PaintFilterResponse(QPainter& painter, const DisplaySettings& display, cons
 
 // The raster picture: lays `view` out for the state (ComputeResponseView
 // with ResponseSampleCount(w) samples; a caller that keeps `view` between
-// redraws allocates nothing) and hands a new w x h image, black or white as
+// redraws allocates nothing) and hands a new image of w x h logical pixels
+// at the device pixel ratio `ratio` (see PaintOnRaster), black or white as
 // BlackBackground says, to `target`. Nothing happens for a picture of zero
 // or negative size. The markers read the harmonic table, so ApplyFilter
 // must have run for the state (the recompute-and-redraw cycle does it).
 void DrawFilterResponse(QImage& target, const SharedState& state, bool asymptotes, int w, int h,
-                        ResponseView& view);
+                        ResponseView& view, qreal ratio = 1.0);
 
 // The vector copy: the same picture laid out in w x h on `metafile` (an SVG
 // generator, say), without background fill, texts on white. The painter is

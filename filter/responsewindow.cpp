@@ -10,6 +10,7 @@
 #include "vrlook.h"
 #include "vrpanel.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -154,9 +155,10 @@ void Tfenreponse::Redraw()
     ++m_redrawCount;
     const QSize size = PictureSize();
     if (size.width() > 50 && size.height() > 50) {
-        DrawFilterResponse(m_picture, m_state, VrCheckLed1->Checked(), size.width(), size.height(), m_view);
+        DrawFilterResponse(m_picture, m_state, VrCheckLed1->Checked(), size.width(), size.height(), m_view,
+                           PictureRatio(devicePixelRatioF()));
         Image1->setPixmap(QPixmap::fromImage(m_picture));
-        Image1->resize(m_picture.size());
+        Image1->resize(LogicalSize(m_picture));
     }
     ShowMeasures();
 }
@@ -194,6 +196,14 @@ void Tfenreponse::XiButton1Click(TXiButton*)
 void Tfenreponse::VrCheckLed1Change(TVrCheckLed*)
 {
     Redraw();
+}
+
+bool Tfenreponse::event(QEvent* e)
+{
+    const bool done = QWidget::event(e);
+    if (e->type() == QEvent::ScreenChangeInternal && DrawnForAnotherRatio(m_picture, devicePixelRatioF()))
+        Redraw();
+    return done;
 }
 
 void Tfenreponse::resizeEvent(QResizeEvent*)

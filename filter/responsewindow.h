@@ -69,6 +69,8 @@ public slots:
     void VrCheckLed1Change(TVrCheckLed* sender);
 
 protected:
+    // A move to a screen of another pixel density: the picture follows.
+    bool event(QEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void showEvent(QShowEvent* e) override;
 

@@ -13,31 +13,46 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
 const QColor GridColour(0xC0, 0xC0, 0xC0); // silver, whatever the settings
 constexpr int MaxGraduations = 10000;
 
-QPen SolidPen(const QColor& c)
+QPen SolidPen(const QPainter& painter, const QColor& c)
 {
-    QPen pen(c, 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
-    pen.setCosmetic(true);
-    return pen;
-}
-
-QPen DottedPen(const QColor& c)
-{
-    QPen pen = SolidPen(c);
-    pen.setDashPattern({1.0, 2.0});
-    return pen;
+    return LinePen(painter, c, false);
 }
 
 void GridLine(QPainter& painter, const param& p, int x1, int y1, int x2, int y2)
 {
-    painter.setPen(p.GridDotted ? DottedPen(GridColour) : SolidPen(GridColour));
-    painter.drawLine(x1, y1, x2, y2);
+    painter.setPen(LinePen(painter, GridColour, p.GridDotted));
+    StrokeLine(painter, x1, y1, x2, y2);
 }
+
+// Moves the painter half a logical pixel right and down while a line is
+// stroked on a surface whose ratio is not 1: a line as wide as a logical
+// pixel, centred on the middle of its pixels, covers them exactly.
+class StrokeOffset {
+public:
+    explicit StrokeOffset(QPainter& painter) : m_painter(painter), m_moved(SurfaceRatio(painter) != 1.0)
+    {
+        if (m_moved)
+            m_painter.translate(0.5, 0.5);
+    }
+    ~StrokeOffset()
+    {
+        if (m_moved)
+            m_painter.translate(-0.5, -0.5);
+    }
+    StrokeOffset(const StrokeOffset&) = delete;
+    StrokeOffset& operator=(const StrokeOffset&) = delete;
+
+private:
+    QPainter& m_painter;
+    bool m_moved;
+};
 
 // The label of graduation v: exactly 0 when v only differs from 0 by the
 // rounding accumulated along the scale.
@@ -52,6 +67,53 @@ bool UsableScale(double from, double to, double step)
 }
 
 } // namespace
+
+qreal SurfaceRatio(const QPainter& painter)
+{
+    const QPaintDevice* device = painter.device();
+    if (!device || device->devType() != QInternal::Image)
+        return 1.0;
+    return static_cast<const QImage*>(device)->devicePixelRatio();
+}
+
+QPen LinePen(const QPainter& painter, const QColor& colour, bool dotted)
+{
+    QPen pen(colour, 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+    pen.setCosmetic(true);
+    if (const qreal ratio = SurfaceRatio(painter); ratio != 1.0)
+        pen.setWidthF(ratio);
+    if (dotted)
+        pen.setDashPattern({1.0, 2.0});
+    return pen;
+}
+
+void StrokeLine(QPainter& painter, int x1, int y1, int x2, int y2)
+{
+    const StrokeOffset offset(painter);
+    painter.drawLine(x1, y1, x2, y2);
+}
+
+void StrokePolyline(QPainter& painter, const QPoint* points, int count)
+{
+    const StrokeOffset offset(painter);
+    painter.drawPolyline(points, count);
+}
+
+QSize LogicalSize(const QImage& picture)
+{
+    const QSizeF size = picture.deviceIndependentSize();
+    return QSize(static_cast<int>(std::floor(size.width())), static_cast<int>(std::floor(size.height())));
+}
+
+bool DrawnForAnotherRatio(const QImage& picture, qreal windowRatio)
+{
+    return !picture.isNull() && picture.devicePixelRatio() != PictureRatio(windowRatio);
+}
+
+qreal PictureRatio(qreal windowRatio)
+{
+    return std::isfinite(windowRatio) && windowRatio >= 1.0 && windowRatio <= 8.0 ? windowRatio : 1.0;
+}
 
 SurfaceStyle RasterStyle(const DisplaySettings& display)
 {
@@ -104,21 +166,26 @@ struct TextKey {
     QRgb colour = 0;
     QRgb background = 0;
     bool opaque = false;
+    int ratio = 1; // device pixels per logical pixel of the picture
     bool operator==(const TextKey&) const = default;
 };
 
 size_t qHash(const TextKey& k, size_t seed = 0)
 {
-    return qHashMulti(seed, k.text, k.font, k.colour, k.background, k.opaque);
+    return qHashMulti(seed, k.text, k.font, k.colour, k.background, k.opaque, k.ratio);
 }
 
 constexpr qsizetype MaxTextCells = 512;
 
-// The painter draws on a raster picture with whole-pixel offsets only.
+// The painter draws on a raster picture of a whole device pixel ratio with
+// whole-pixel offsets only.
 bool CopiesCells(const QPainter& painter)
 {
     const QPaintDevice* device = painter.device();
     if (!device || device->devType() != QInternal::Image)
+        return false;
+    const qreal ratio = SurfaceRatio(painter);
+    if (ratio != std::round(ratio))
         return false;
     const QTransform& t = painter.transform();
     return t.type() <= QTransform::TxTranslate && t.dx() == std::round(t.dx()) && t.dy() == std::round(t.dy()) &&
@@ -148,14 +215,15 @@ const TextCell& Cell(const TextKey& key)
     const QFontMetrics fm(key.font);
     const QRect box(0, 0, fm.horizontalAdvance(key.text), fm.height());
     const QRect area = box.united(fm.boundingRect(key.text).translated(0, fm.ascent()).adjusted(-2, -2, 2, 2));
-    TextCell cell{QImage(area.size(), QImage::Format_ARGB32_Premultiplied), area.topLeft()};
+    TextCell cell{QImage(area.size() * key.ratio, QImage::Format_ARGB32_Premultiplied), area.topLeft()};
+    cell.image.setDevicePixelRatio(key.ratio);
     cell.image.fill(Qt::transparent);
     QPainter painter(&cell.image);
     painter.translate(-area.topLeft());
     if (key.opaque)
         painter.fillRect(box, QColor::fromRgb(key.background));
     painter.setFont(key.font);
-    painter.setPen(SolidPen(QColor::fromRgb(key.colour)));
+    painter.setPen(SolidPen(painter, QColor::fromRgb(key.colour)));
     painter.drawText(0, fm.ascent(), key.text);
     painter.end();
     return *cells.insert(key, cell);
@@ -164,16 +232,21 @@ const TextCell& Cell(const TextKey& key)
 void Write(QPainter& painter, int x, int y, const QString& text, const QColor& colour, const QColor* background)
 {
     if (CopiesCells(painter)) {
-        const TextKey key{text, painter.font(), colour.rgba(), background ? background->rgba() : 0u, background != nullptr};
+        const TextKey key{text,
+                          painter.font(),
+                          colour.rgba(),
+                          background ? background->rgba() : 0u,
+                          background != nullptr,
+                          static_cast<int>(SurfaceRatio(painter))};
         const TextCell& cell = Cell(key);
         painter.drawImage(x + cell.offset.x(), y + cell.offset.y(), cell.image);
-        painter.setPen(SolidPen(colour));
+        painter.setPen(SolidPen(painter, colour));
         return;
     }
     const QFontMetrics fm(painter.font());
     if (background)
         painter.fillRect(QRect(x, y, fm.horizontalAdvance(text), fm.height()), *background);
-    painter.setPen(SolidPen(colour));
+    painter.setPen(SolidPen(painter, colour));
     painter.drawText(x, y + fm.ascent(), text);
 }
 
@@ -203,8 +276,8 @@ void DrawHorizontalScale(QPainter& painter, int row, const param& p, const PlotF
         for (int i = 0; v <= frame.xMax && i < MaxGraduations; ++i) {
             const int c = frame.Column(v);
             if (!p.GridOn) {
-                painter.setPen(SolidPen(axis));
-                painter.drawLine(c, row, c, row + p.GraduationLength);
+                painter.setPen(SolidPen(painter, axis));
+                StrokeLine(painter, c, row, c, row + p.GraduationLength);
             } else {
                 GridLine(painter, p, c, frame.Top(), c, frame.Bottom());
             }
@@ -217,8 +290,8 @@ void DrawHorizontalScale(QPainter& painter, int row, const param& p, const PlotF
             labelNow = !labelNow;
         }
     }
-    painter.setPen(SolidPen(axis));
-    painter.drawLine(frame.Left(), row, frame.Right(), row);
+    painter.setPen(SolidPen(painter, axis));
+    StrokeLine(painter, frame.Left(), row, frame.Right(), row);
 }
 
 void DrawVerticalScale(QPainter& painter, int column, const param& p, const PlotFrame& frame,
@@ -235,8 +308,8 @@ void DrawVerticalScale(QPainter& painter, int column, const param& p, const Plot
         for (int i = 0; v >= frame.yMin && i < MaxGraduations; ++i) {
             const int r = frame.Row(v);
             if (!p.GridOn) {
-                painter.setPen(SolidPen(axis));
-                painter.drawLine(column, r, column + p.GraduationLength, r);
+                painter.setPen(SolidPen(painter, axis));
+                StrokeLine(painter, column, r, column + p.GraduationLength, r);
             } else {
                 GridLine(painter, p, frame.Left(), r, frame.Right(), r);
             }
@@ -249,8 +322,8 @@ void DrawVerticalScale(QPainter& painter, int column, const param& p, const Plot
             labelNow = !labelNow;
         }
     }
-    painter.setPen(SolidPen(axis));
-    painter.drawLine(column, frame.Top(), column, frame.Bottom());
+    painter.setPen(SolidPen(painter, axis));
+    StrokeLine(painter, column, frame.Top(), column, frame.Bottom());
 }
 
 void DrawAxes(QPainter& painter, const param& p, const PlotFrame& frame, const SurfaceStyle& style)
@@ -266,20 +339,31 @@ void DrawAxes(QPainter& painter, const param& p, const PlotFrame& frame, const S
     }
     DrawHorizontalScale(painter, row, own, frame, style);
     DrawVerticalScale(painter, column, own, frame, style);
-    painter.setPen(SolidPen(ToQColor(own.AxisColour)));
-    painter.drawLine(frame.Left(), row, frame.Right(), row);
+    painter.setPen(SolidPen(painter, ToQColor(own.AxisColour)));
+    StrokeLine(painter, frame.Left(), row, frame.Right(), row);
 }
 
-void PaintOnRaster(QImage& target, int w, int h, const std::function<void(QPainter&)>& paint)
+void PaintOnRaster(QImage& target, int w, int h, const std::function<void(QPainter&)>& paint, qreal ratio)
 {
-    PaintOnRaster(target, w, h, [&](QPainter& painter, QImage&) { paint(painter); });
+    PaintOnRaster(target, w, h, [&](QPainter& painter, QImage&) { paint(painter); }, ratio);
 }
 
-void PaintOnRaster(QImage& target, int w, int h, const std::function<void(QPainter&, QImage& picture)>& paint)
+void PaintOnRaster(QImage& target, int w, int h, const std::function<void(QPainter&, QImage& picture)>& paint,
+                   qreal ratio)
 {
     if (w <= 0 || h <= 0)
         return;
-    QImage picture(w, h, QImage::Format_RGB32);
+    ratio = PictureRatio(ratio);
+    QImage picture;
+    if (ratio == 1.0) {
+        picture = QImage(w, h, QImage::Format_RGB32);
+    } else {
+        const double pw = std::ceil(w * ratio), ph = std::ceil(h * ratio);
+        if (pw > std::numeric_limits<int>::max() || ph > std::numeric_limits<int>::max())
+            return;
+        picture = QImage(static_cast<int>(pw), static_cast<int>(ph), QImage::Format_RGB32);
+        picture.setDevicePixelRatio(ratio);
+    }
     if (picture.isNull())
         return; // the last picture stays
     picture.fill(Qt::white);

@@ -9,6 +9,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QSize>
 #include <QString>
 
 #include <functional>
@@ -16,6 +17,8 @@
 class QImage;
 class QPaintDevice;
 class QPainter;
+class QPen;
+class QPoint;
 
 // What tells one surface from the other.
 struct SurfaceStyle {
@@ -27,6 +30,20 @@ struct SurfaceStyle {
     // on the picture while the curves are written.
     QImage* ExactPixels = nullptr;
 };
+
+// The ratio of device pixels to logical pixels of what the painter paints:
+// that of a raster picture made for a high-density screen, 1 for any other
+// surface.
+qreal SurfaceRatio(const QPainter& painter);
+
+// Lines are one logical pixel wide on every surface. At a ratio of 1 they
+// are the painter's own one-pixel lines; at any other ratio they are as
+// many device pixels wide as the ratio and cover the pixels that the line
+// covers at ratio 1, magnified, while their slopes are drawn at the
+// surface's resolution. A dotted line lights one pixel in three.
+QPen LinePen(const QPainter& painter, const QColor& colour, bool dotted = false);
+void StrokeLine(QPainter& painter, int x1, int y1, int x2, int y2);
+void StrokePolyline(QPainter& painter, const QPoint* points, int count);
 
 // The raster picture: filled black or white as BlackBackground says, texts
 // on that colour.
@@ -72,14 +89,28 @@ void DrawVerticalScale(QPainter& painter, int column, const param& p, const Plot
 // painter's font set to PlotFont(p).
 void DrawAxes(QPainter& painter, const param& p, const PlotFrame& frame, const SurfaceStyle& style);
 
-// Runs `paint` on a new w x h raster picture (white, RGB32) and hands the
-// picture to `target`. Nothing happens for a picture of zero or negative
-// size, or one too large to allocate. Should painting fail part-way, what
-// was painted is still handed over, the painter ended, before the failure
-// goes on.
-void PaintOnRaster(QImage& target, int w, int h, const std::function<void(QPainter&)>& paint);
+// Runs `paint` on a new raster picture (white, RGB32) of w x h logical
+// pixels and hands the picture to `target`. At a device pixel ratio other
+// than 1 the picture has ceil(w * ratio) x ceil(h * ratio) pixels and that
+// ratio, and `paint` still draws in logical pixels. Nothing happens for a
+// picture of zero or negative size, or one too large to allocate. Should
+// painting fail part-way, what was painted is still handed over, the
+// painter ended, before the failure goes on.
+void PaintOnRaster(QImage& target, int w, int h, const std::function<void(QPainter&)>& paint, qreal ratio = 1.0);
 // The same, `paint` being also given the new picture that the painter paints.
-void PaintOnRaster(QImage& target, int w, int h, const std::function<void(QPainter&, QImage& picture)>& paint);
+void PaintOnRaster(QImage& target, int w, int h, const std::function<void(QPainter&, QImage& picture)>& paint,
+                   qreal ratio = 1.0);
+
+// The logical size of a picture made by PaintOnRaster: w x h again.
+QSize LogicalSize(const QImage& picture);
+
+// Whether a picture was drawn for another ratio than PictureRatio(windowRatio)
+// (its window has moved to a screen of another pixel density, say).
+bool DrawnForAnotherRatio(const QImage& picture, qreal windowRatio);
+
+// The device pixel ratio a picture is drawn at for a window whose ratio is
+// `windowRatio`: that ratio when it is finite and within 1 .. 8, else 1.
+qreal PictureRatio(qreal windowRatio);
 
 // Runs `paint` on `device` (a vector picture, say); the painter is ended in
 // every case. Nothing happens for a picture of zero or negative size.

@@ -90,9 +90,9 @@ GraphSize Tfengraphe::PictureSize() const
 
 void Tfengraphe::Redraw(GraphSize size)
 {
-    DrawTimeGraph(m_picture, m_state, size.Width, size.Height);
+    DrawTimeGraph(m_picture, m_state, size.Width, size.Height, PictureRatio(devicePixelRatioF()));
     Image1->setPixmap(QPixmap::fromImage(m_picture));
-    Image1->resize(m_picture.size());
+    Image1->resize(LogicalSize(m_picture));
 }
 
 void Tfengraphe::Recompute(bool rescale)
@@ -100,6 +100,14 @@ void Tfengraphe::Recompute(bool rescale)
     m_state.View.PointCount = PointCountForWidth(width());
     const GraphSize size = PictureSize();
     emit RecomputeRequested(rescale, size.Width, size.Height);
+}
+
+bool Tfengraphe::event(QEvent* e)
+{
+    const bool done = QWidget::event(e);
+    if (e->type() == QEvent::ScreenChangeInternal && DrawnForAnotherRatio(m_picture, devicePixelRatioF()))
+        Redraw(PictureSize());
+    return done;
 }
 
 void Tfengraphe::resizeEvent(QResizeEvent*)

@@ -57,6 +57,8 @@ signals:
     void CopyRequested();
 
 protected:
+    // A move to a screen of another pixel density: the picture follows.
+    bool event(QEvent* e) override;
     void resizeEvent(QResizeEvent* e) override; // FormResize
     void closeEvent(QCloseEvent* e) override;   // FormClose: minimizes
 

@@ -30,9 +30,11 @@ PlotFrame TimeFrame(const TimeGraphView& v, int w, int h)
 class CurvePainter {
 public:
     // `pixels`, when given, is the RGB32 raster picture the painter draws
-    // on: the curves are then written into it pixel by pixel.
+    // on: the curves are then written into it pixel by pixel, when the
+    // picture's pixels are the logical pixels.
     CurvePainter(QPainter& painter, const TimeGraphView& view, const PlotFrame& frame, QImage* pixels)
-        : m_painter(painter), m_view(view), m_frame(frame), m_pixels(pixels)
+        : m_painter(painter), m_view(view), m_frame(frame),
+          m_pixels(pixels && pixels->devicePixelRatio() == 1.0 ? pixels : nullptr)
     {
     }
 
@@ -54,12 +56,10 @@ public:
                 reinterpret_cast<QRgb*>(bits + p.y() * stride)[p.x()] = rgb;
             return;
         }
-        QPen pen(ToQColor(colour), 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
-        pen.setCosmetic(true);
-        m_painter.setPen(pen);
+        m_painter.setPen(LinePen(m_painter, ToQColor(colour)));
         for (const PixelPoint& p : m_points)
             m_qpoints.emplace_back(p.x, p.y);
-        m_painter.drawPolyline(m_qpoints.data(), static_cast<int>(m_qpoints.size()));
+        StrokePolyline(m_painter, m_qpoints.data(), static_cast<int>(m_qpoints.size()));
     }
 
 private:
@@ -97,13 +97,16 @@ void PaintTimeGraph(QPainter& painter, const SharedState& state, int w, int h, c
         curves.Draw(d.OutputColour, HarmonicSeries::Output(state));
 }
 
-void DrawTimeGraph(QImage& target, const SharedState& state, int w, int h)
+void DrawTimeGraph(QImage& target, const SharedState& state, int w, int h, qreal ratio)
 {
-    PaintOnRaster(target, w, h, [&](QPainter& painter, QImage& picture) {
-        SurfaceStyle style = RasterStyle(state.Display);
-        style.ExactPixels = &picture;
-        PaintTimeGraph(painter, state, w, h, style);
-    });
+    PaintOnRaster(
+        target, w, h,
+        [&](QPainter& painter, QImage& picture) {
+            SurfaceStyle style = RasterStyle(state.Display);
+            style.ExactPixels = &picture;
+            PaintTimeGraph(painter, state, w, h, style);
+        },
+        ratio);
 }
 
 void DrawTimeGraphVector(QPaintDevice& metafile, const SharedState& state, int w, int h)

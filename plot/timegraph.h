@@ -16,11 +16,12 @@ class QPainter;
 // the background fill and the text cells.
 void PaintTimeGraph(QPainter& painter, const SharedState& state, int w, int h, const SurfaceStyle& style);
 
-// The raster picture: a new w x h image, black or white as BlackBackground
-// says, handed to `target`. Nothing happens for a picture of zero or
-// negative size. Should drawing fail part-way, what was drawn is still
-// handed over before the failure goes on.
-void DrawTimeGraph(QImage& target, const SharedState& state, int w, int h);
+// The raster picture: a new image of w x h logical pixels at the device
+// pixel ratio `ratio` (see PaintOnRaster), black or white as
+// BlackBackground says, handed to `target`. Nothing happens for a picture
+// of zero or negative size. Should drawing fail part-way, what was drawn is
+// still handed over before the failure goes on.
+void DrawTimeGraph(QImage& target, const SharedState& state, int w, int h, qreal ratio = 1.0);
 
 // The vector copy: the same picture laid out in w x h, drawn on `metafile`
 // (an SVG generator, say) without any background fill, texts on white. The

@@ -27,6 +27,14 @@ Tfenspectres::Tfenspectres(SharedState& state, QWidget* parent) : QWidget(parent
     setGeometry(3, 454, 565, 288);
 }
 
+bool Tfenspectres::event(QEvent* e)
+{
+    const bool done = QWidget::event(e);
+    if (e->type() == QEvent::ScreenChangeInternal && DrawnForAnotherRatio(m_picture, devicePixelRatioF()))
+        Redraw();
+    return done;
+}
+
 void Tfenspectres::resizeEvent(QResizeEvent* e)
 {
     QWidget::resizeEvent(e);
@@ -56,7 +64,7 @@ QSize Tfenspectres::PictureSize() const
 void Tfenspectres::Redraw()
 {
     const QSize size = PictureSize();
-    m_layout = DrawSpectra(m_picture, m_state, size.width(), size.height());
+    m_layout = DrawSpectra(m_picture, m_state, size.width(), size.height(), PictureRatio(devicePixelRatioF()));
     Image1->setPixmap(QPixmap::fromImage(m_picture));
-    Image1->resize(m_picture.size());
+    Image1->resize(LogicalSize(m_picture));
 }

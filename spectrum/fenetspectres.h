@@ -42,6 +42,8 @@ public:
 protected:
     // retaille: redrawn while the picture would be larger than 150 x 150;
     // smaller, the last picture stays.
+    // A move to a screen of another pixel density: the picture follows.
+    bool event(QEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
 
 private:

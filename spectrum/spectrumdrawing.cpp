@@ -18,10 +18,8 @@ constexpr int OutputValueRow = 12;
 
 void LegendLine(QPainter& painter, const QColor& colour, int y)
 {
-    QPen pen(colour, 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
-    pen.setCosmetic(true);
-    painter.setPen(pen);
-    painter.drawLine(15, y, 35, y);
+    painter.setPen(LinePen(painter, colour));
+    StrokeLine(painter, 15, y, 35, y);
 }
 
 // A bar drawn as with a pen 3 pixels wide along column x: columns x - 1 .. x + 1,
@@ -120,13 +118,15 @@ void PaintSpectra(QPainter& painter, const SharedState& state, const SpectrumLay
     }
 }
 
-SpectrumLayout DrawSpectra(QImage& target, SharedState& state, int w, int h)
+SpectrumLayout DrawSpectra(QImage& target, SharedState& state, int w, int h, qreal ratio)
 {
     if (w <= 0 || h <= 0)
         return SpectrumLayoutFor(state);
     const SpectrumLayout layout = ComputeSpectrumLayout(state);
-    PaintOnRaster(target, w, h,
-                  [&](QPainter& painter) { PaintSpectra(painter, state, layout, w, h, RasterSpectrumStyle(state.Display)); });
+    PaintOnRaster(
+        target, w, h,
+        [&](QPainter& painter) { PaintSpectra(painter, state, layout, w, h, RasterSpectrumStyle(state.Display)); },
+        ratio);
     return layout;
 }
 

@@ -29,12 +29,13 @@ SpectrumStyle VectorSpectrumStyle();
 void PaintSpectra(QPainter& painter, const SharedState& state, const SpectrumLayout& layout, int w, int h,
                   const SpectrumStyle& style);
 
-// The raster picture handed to `target`; nothing for a picture of zero or
-// negative size. SpectrumMax is updated first (ComputeSpectrumLayout), then
+// The raster picture of w x h logical pixels at the device pixel ratio
+// `ratio` (see PaintOnRaster) handed to `target`; nothing for a picture of
+// zero or negative size. SpectrumMax is updated first (ComputeSpectrumLayout), then
 // the picture is painted from the numbers that gave, which are returned.
 // Should painting fail part-way, what was drawn is still handed over before
 // the failure goes on.
-SpectrumLayout DrawSpectra(QImage& target, SharedState& state, int w, int h);
+SpectrumLayout DrawSpectra(QImage& target, SharedState& state, int w, int h, qreal ratio = 1.0);
 
 // The vector copy laid out in w x h on `metafile`, with SpectrumMax updated
 // first as for the raster picture; the painter is ended in every case.
