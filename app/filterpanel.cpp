@@ -73,7 +73,7 @@ FilterPanel::FilterPanel(QWidget* window, SharedState& state, DialogService& dia
     VrBitmapList1 = new TVrBitmapList(window);
     VrBitmapList1->setObjectName(QStringLiteral("VrBitmapList1"));
     for (int i = 0; i < FilterPictureCount; ++i)
-        VrBitmapList1->add(FilterPicture(i, QSize(161, 73), 2.0));
+        VrBitmapList1->add(FilterPicture(i, QSize(161, 73), ArtworkRatio()));
     VrBitmapImage1 = Place(new TVrBitmapImage(window), "VrBitmapImage1", 512, 120, 161, 73);
     VrBitmapImage1->setBitmaps(VrBitmapList1);
     VrBitmapImage1->setBitmapIndex(0);

@@ -99,7 +99,7 @@ void Tfensynth::BuildControls()
     Text(this, QStringLiteral("Val moyenne"), 8, 324, 12);
     VrDemoButton1 = Place(new TVrDemoButton(QStringLiteral("Quitter"), this), "VrDemoButton1", 16, 344, 65, 65);
     BitBtn1 = Place(new QPushButton(this), "BitBtn1", 16, 416, 65, 41);
-    BitBtn1->setIcon(QIcon(ButtonGlyph(GlyphKind::Sound, 32, 2.0)));
+    BitBtn1->setIcon(QIcon(ButtonGlyph(GlyphKind::Sound, 32, ArtworkRatio())));
     BitBtn1->setIconSize(QSize(32, 32));
     BitBtn1->setToolTip(QStringLiteral("Etude sonore"));
 

@@ -70,7 +70,7 @@ Tfenreponse::Tfenreponse(SharedState& state, QWidget* parent) : QWidget(parent),
     XiButton1->setObjectName(QStringLiteral("XiButton1"));
     XiButton1->setFont(VrLook::font(13));
     XiButton1->setToolTip(QStringLiteral("Copie vectorielle"));
-    XiButton1->setGlyph(ButtonGlyph(GlyphKind::Copy, 16, 2.0));
+    XiButton1->setGlyph(ButtonGlyph(GlyphKind::Copy, 16, ArtworkRatio()));
 
     VrCheckLed1 = Place(new TVrCheckLed(QStringLiteral("Asymptotes"), this), 128, 18, 130, 22);
     VrCheckLed1->setObjectName(QStringLiteral("VrCheckLed1"));

@@ -20,7 +20,7 @@ namespace {
 TXiButton* CaptionButton(QWidget* parent, const char* name, const QString& caption, const QString& hint,
                          GlyphKind glyph, int x)
 {
-    return VrPanel::CaptionButton(parent, name, caption, hint, ButtonGlyph(glyph, 16, 2.0), x);
+    return VrPanel::CaptionButton(parent, name, caption, hint, ButtonGlyph(glyph, 16, ArtworkRatio()), x);
 }
 
 } // namespace

@@ -84,7 +84,7 @@ Tfenetson::Tfenetson(SharedState& state, DialogService& dialogs, SoundPort& port
     Label1->move(206 - Label1->width() / 2, 49 - Label1->height() / 2);
 
     BitBtn3 = Button(this, QStringLiteral("BitBtn3"), QStringLiteral("Arret son"), 146, 100, 120, 41);
-    BitBtn3->setIcon(QIcon(ButtonGlyph(GlyphKind::Stop, 20, 2.0)));
+    BitBtn3->setIcon(QIcon(ButtonGlyph(GlyphKind::Stop, 20, ArtworkRatio())));
     BitBtn3->setIconSize(QSize(20, 20));
 
     Label2 = Text(this, QStringLiteral("Durée (s) :"), 132, 170, 13);

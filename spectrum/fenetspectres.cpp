@@ -19,9 +19,9 @@ Tfenspectres::Tfenspectres(SharedState& state, QWidget* parent) : QWidget(parent
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->move(8, 64);
     XiButton1 = VrPanel::CaptionButton(this, "XiButton1", QStringLiteral("Copier"), QStringLiteral("Copie vectorielle"),
-                                       ButtonGlyph(GlyphKind::Copy, 16, 2.0), 0);
+                                       ButtonGlyph(GlyphKind::Copy, 16, ArtworkRatio()), 0);
     XiButton2 = VrPanel::CaptionButton(this, "XiButton2", QStringLiteral("Valeurs"), QStringLiteral("Valeurs des raies"),
-                                       ButtonGlyph(GlyphKind::Values, 32, 2.0), 120);
+                                       ButtonGlyph(GlyphKind::Values, 32, ArtworkRatio()), 120);
     connect(XiButton1, &TXiButton::OnClick, this, &Tfenspectres::XiButton1Click);
     connect(XiButton2, &TXiButton::OnClick, this, &Tfenspectres::XiButton2Click);
     setGeometry(3, 454, 565, 288);

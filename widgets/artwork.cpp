@@ -4,10 +4,12 @@
 #include "vrlook.h"
 
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QScreen>
 
 #include <algorithm>
 #include <array>
@@ -297,6 +299,15 @@ void paintFilterPicture(QPainter& p, const QRectF& r, int index)
         }
     }
     p.restore();
+}
+
+qreal ArtworkRatio()
+{
+    qreal ratio = 2.0;
+    for (const QScreen* screen : QGuiApplication::screens())
+        if (const qreal r = screen->devicePixelRatio(); std::isfinite(r) && r <= 8)
+            ratio = std::max(ratio, std::ceil(r));
+    return ratio;
 }
 
 QPixmap FilterPicture(int index, QSize size, qreal devicePixelRatio)

@@ -37,6 +37,11 @@ QPixmap FilterPicture(int index, QSize size, qreal devicePixelRatio = 1.0);
 // Nothing is painted for an index outside 0..6 or an empty r.
 void paintFilterPicture(QPainter& p, const QRectF& r, int index);
 
+// The ratio the program's pictures and glyphs are made at: that of the
+// densest screen, rounded up to a whole number, and at least 2, so that
+// they stay sharp on every screen the windows may be moved to.
+qreal ArtworkRatio();
+
 enum class GlyphKind { Copy, Halve, Double, Values, Sound, Stop };
 
 // A square glyph for a button, on a transparent background: Copy (two
