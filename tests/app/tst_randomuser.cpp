@@ -154,6 +154,14 @@ void RemoveCrashReport()
 #endif
 }
 
+// The report in place for the life of a run, however the run ends.
+struct CrashReport {
+    CrashReport() { InstallCrashReport(); }
+    ~CrashReport() { RemoveCrashReport(); }
+    CrashReport(const CrashReport&) = delete;
+    CrashReport& operator=(const CrashReport&) = delete;
+};
+
 // Stops the process, with the log, when one action runs longer than the limit.
 class HangWatchdog {
 public:
@@ -1247,7 +1255,7 @@ void RandomUserTest::randomUser()
     g_log.Seed = seed;
     g_log.Lines.clear();
     g_log.Lines.reserve(std::size_t(std::max(0LL, actions)) + 1);
-    InstallCrashReport();
+    const CrashReport crashReport;
     HangWatchdog watchdog(hangSeconds);
 
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this] {
@@ -1323,7 +1331,6 @@ void RandomUserTest::randomUser()
                 log.write(line.data(), qint64(line.size())), log.write("\n");
     }
     Stop();
-    RemoveCrashReport();
 }
 
 QTEST_MAIN(RandomUserTest)
