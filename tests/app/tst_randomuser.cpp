@@ -1331,6 +1331,12 @@ void RandomUserTest::randomUser()
                  static_cast<unsigned long long>(seed), actions, seconds, static_cast<long long>(m_dialogs.Boxes.size()),
                  static_cast<long long>(m_dialogs.Messages.size()), static_cast<long long>(m_dialogs.Errors.size()),
                  m_restarts, qPrintable(windows.join(", ")), qPrintable(kinds.join(", ")));
+    // The windows as the run left them, to look at.
+    QDir().mkpath(PICTURE_DIR);
+    for (QWidget* w : Windows())
+        if (w->isVisible() && !w->isMinimized() && w->width() > 0 && w->height() > 0)
+            w->grab().save(QStringLiteral(PICTURE_DIR "/randomuser-%1.png").arg(WindowName(w).replace(' ', '-')));
+
     const QByteArray logPath = qgetenv("RANDOM_USER_LOG");
     if (!logPath.isEmpty()) {
         QFile log(QString::fromLocal8Bit(logPath));
