@@ -30,15 +30,15 @@ private:
 
 } // namespace
 
-Program::Program(DialogService& dialogs)
+Program::Program(DialogService& dialogs, SoundPort* soundPort)
     : m_cycle(m_state),
       m_fensynth(std::make_unique<Tfensynth>(m_state, dialogs, m_cycle)),
       m_form2(std::make_unique<TForm2>(m_state, dialogs)),
       m_fengraphe(std::make_unique<Tfengraphe>(m_state)),
       m_fenspectres(std::make_unique<Tfenspectres>(m_state)),
       m_rappcycl(std::make_unique<Trappcycl>(m_state, dialogs)),
-      m_soundPort(std::make_unique<QtSoundPort>()),
-      m_fenetson(std::make_unique<Tfenetson>(m_state, dialogs, *m_soundPort)),
+      m_ownSoundPort(soundPort ? nullptr : std::make_unique<QtSoundPort>()),
+      m_fenetson(std::make_unique<Tfenetson>(m_state, dialogs, soundPort ? *soundPort : *m_ownSoundPort)),
       m_fenreponse(std::make_unique<Tfenreponse>(m_state))
 {
     m_cycle.Attach(m_fengraphe.get(), m_fenspectres.get(), m_fenreponse.get());

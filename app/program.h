@@ -25,8 +25,10 @@ public:
     // Creates the windows: the main window (whose creation gives the state its
     // start-up values), the settings dialog, the time-graph window, the
     // spectrum window, the duty-cycle dialog and the sound window. `dialogs`
-    // answers the windows' input and message boxes.
-    explicit Program(DialogService& dialogs);
+    // answers the windows' input and message boxes; the sound goes to
+    // `soundPort` when one is given (it must outlive the program), else to
+    // the desktop's default audio output.
+    explicit Program(DialogService& dialogs, SoundPort* soundPort = nullptr);
     ~Program();
 
     Program(const Program&) = delete;
@@ -56,7 +58,7 @@ private:
     std::unique_ptr<Tfengraphe> m_fengraphe;
     std::unique_ptr<Tfenspectres> m_fenspectres;
     std::unique_ptr<Trappcycl> m_rappcycl;
-    std::unique_ptr<SoundPort> m_soundPort; // outlives the sound window
+    std::unique_ptr<SoundPort> m_ownSoundPort; // when none is given; outlives the sound window
     std::unique_ptr<Tfenetson> m_fenetson;
     // Ours, after the six: the filter's response.
     std::unique_ptr<Tfenreponse> m_fenreponse;

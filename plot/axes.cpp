@@ -177,6 +177,9 @@ size_t qHash(const TextKey& k, size_t seed = 0)
 
 constexpr qsizetype MaxTextCells = 512;
 
+// The pixels of the kept cells, in bytes.
+qsizetype g_cellBytes = 0;
+
 // The painter draws on a raster picture of a whole device pixel ratio with
 // whole-pixel offsets only.
 bool CopiesCells(const QPainter& painter)
@@ -198,23 +201,35 @@ QHash<TextKey, TextCell>& Cells()
 {
     static QHash<TextKey, TextCell> cells;
     static const bool registered = [] {
-        qAddPostRoutine([] { Cells().clear(); });
+        qAddPostRoutine([] {
+            Cells().clear();
+            g_cellBytes = 0;
+        });
         return true;
     }();
     (void)registered;
     return cells;
 }
 
-const TextCell& Cell(const TextKey& key)
+// The kept cell of a text; none for a text too large to keep, which is
+// then drawn straight.
+const TextCell* Cell(const TextKey& key)
 {
     QHash<TextKey, TextCell>& cells = Cells();
     if (const auto found = cells.constFind(key); found != cells.constEnd())
-        return *found;
-    if (cells.size() >= MaxTextCells)
-        cells.clear();
+        return &*found;
     const QFontMetrics fm(key.font);
     const QRect box(0, 0, fm.horizontalAdvance(key.text), fm.height());
     const QRect area = box.united(fm.boundingRect(key.text).translated(0, fm.ascent()).adjusted(-2, -2, 2, 2));
+    // Large fonts make large cells: the count and the bytes are both bounded.
+    const qsizetype bytes = qsizetype(area.width()) * area.height() * 4 * key.ratio * key.ratio;
+    if (bytes > TextCellBudget / 16)
+        return nullptr;
+    if (cells.size() >= MaxTextCells || g_cellBytes + bytes > TextCellBudget) {
+        cells.clear();
+        g_cellBytes = 0;
+    }
+    g_cellBytes += bytes;
     TextCell cell{QImage(area.size() * key.ratio, QImage::Format_ARGB32_Premultiplied), area.topLeft()};
     cell.image.setDevicePixelRatio(key.ratio);
     cell.image.fill(Qt::transparent);
@@ -226,7 +241,7 @@ const TextCell& Cell(const TextKey& key)
     painter.setPen(SolidPen(painter, QColor::fromRgb(key.colour)));
     painter.drawText(0, fm.ascent(), key.text);
     painter.end();
-    return *cells.insert(key, cell);
+    return &*cells.insert(key, cell);
 }
 
 void Write(QPainter& painter, int x, int y, const QString& text, const QColor& colour, const QColor* background)
@@ -238,10 +253,11 @@ void Write(QPainter& painter, int x, int y, const QString& text, const QColor& c
                           background ? background->rgba() : 0u,
                           background != nullptr,
                           static_cast<int>(SurfaceRatio(painter))};
-        const TextCell& cell = Cell(key);
-        painter.drawImage(x + cell.offset.x(), y + cell.offset.y(), cell.image);
-        painter.setPen(SolidPen(painter, colour));
-        return;
+        if (const TextCell* cell = Cell(key)) {
+            painter.drawImage(x + cell->offset.x(), y + cell->offset.y(), cell->image);
+            painter.setPen(SolidPen(painter, colour));
+            return;
+        }
     }
     const QFontMetrics fm(painter.font());
     if (background)
@@ -251,6 +267,11 @@ void Write(QPainter& painter, int x, int y, const QString& text, const QColor& c
 }
 
 } // namespace
+
+qsizetype TextCellBytes()
+{
+    return g_cellBytes;
+}
 
 void WriteText(QPainter& painter, int x, int y, const QString& text, const QColor& colour,
                const SurfaceStyle& style)

@@ -72,6 +72,11 @@ void WriteText(QPainter& painter, int x, int y, const QString& text, const QColo
 // The same without the cell: the glyphs alone, over what is drawn there.
 void WriteBareText(QPainter& painter, int x, int y, const QString& text, const QColor& colour);
 
+// The pixels kept for the texts of raster pictures, in bytes: never more
+// than TextCellBudget, whatever the fonts and the number of texts.
+inline constexpr qsizetype TextCellBudget = 8 * 1024 * 1024;
+qsizetype TextCellBytes();
+
 // Ticks (GraduationLength pixels below the axis) or silver grid lines at
 // every graduation from xMin to xMax, every second one labelled with
 // FormatNumber below the axis ("0" at the origin whatever the rounding),

@@ -46,6 +46,7 @@ private slots:
     void vectorCopyStructure();
     void hostileSizesAndValues();
     void failingDrawingStillDelivers();
+    void hugeFontsKeepTextMemoryBounded();
     void savePictures();
 };
 
@@ -246,6 +247,27 @@ void TimeGraphTest::hostileSizesAndValues()
         QCOMPARE(img.size(), size);
     }
     QVERIFY(!VectorCopy(s, 50, 30).isEmpty());
+}
+
+// The pixels kept for the labels stay within their budget, however large
+// the font the user picks and however many different labels the graphs
+// show: at 375 points every label once took megabytes, kept by hundreds.
+void TimeGraphTest::hugeFontsKeepTextMemoryBounded()
+{
+    SharedState s = StartUp();
+    s.Signal.Harmonics.AmplitudePercent[1] = 100;
+    QImage img;
+    for (int points : {375, 100, 40, 8}) {
+        s.Display.Plot.FontSize = points;
+        for (int i = 1; i <= 40; ++i) { // new value labels at each full scale
+            s.Signal.FullScaleValue = 0.37 * i;
+            Recompute(s);
+            DrawTimeGraph(img, s, 1200, 800);
+            QVERIFY2(TextCellBytes() <= TextCellBudget,
+                     qPrintable(QStringLiteral("%1 bytes kept at %2 points").arg(TextCellBytes()).arg(points)));
+        }
+    }
+    QCOMPARE(img.size(), QSize(1200, 800));
 }
 
 void TimeGraphTest::failingDrawingStillDelivers()
