@@ -17,6 +17,7 @@
 
 #include "programtest.h"
 
+#include "axes.h"
 #include "fakesoundport.h"
 #include "filtercontrols.h"
 #include "presets.h"
@@ -456,11 +457,6 @@ bool HasInk(const QImage& picture, QRgb background)
                 return true;
     }
     return false;
-}
-
-QSize LogicalSize(const QImage& picture)
-{
-    return picture.deviceIndependentSize().toSize();
 }
 
 const std::pair<Qt::Key, const char*> Keys[] = {
