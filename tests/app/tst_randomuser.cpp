@@ -1071,27 +1071,28 @@ void RandomUserTest::CheckPictures(QStringList& bad)
     const QRgb background = s.Display.BlackBackground ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
     const bool axesShow = (s.Display.Plot.AxisColour & 0xFFFFFF) != (background & 0xFFFFFF);
 
+    // Whether `picture` has the size `window` gives it.
+    auto sized = [&](const char* what, const QWidget& window, const QImage& picture, QSize expected) {
+        const QSize drawn = LogicalSize(picture);
+        if (drawn == expected)
+            return true;
+        bad << QStringLiteral("%1 picture %2x%3 in a window %4x%5 that gives %6x%7")
+                   .arg(QLatin1String(what)).arg(drawn.width()).arg(drawn.height()).arg(window.width())
+                   .arg(window.height()).arg(expected.width()).arg(expected.height());
+        return false;
+    };
+
     const Tfengraphe& g = m_program->fengraphe();
     const GraphSize size = g.PictureSize();
-    if (size.Drawable()) {
-        const QSize drawn = LogicalSize(g.Picture());
-        if (drawn != QSize(size.Width, size.Height))
-            bad << QStringLiteral("time graph picture %1x%2 in a window %3x%4 that gives %5x%6")
-                       .arg(drawn.width()).arg(drawn.height()).arg(g.width()).arg(g.height()).arg(size.Width).arg(size.Height);
-        else if (axesShow && !HasInk(g.Picture(), background))
-            bad << QStringLiteral("time graph picture blank");
-    }
+    if (size.Drawable() && sized("time graph", g, g.Picture(), QSize(size.Width, size.Height)) && axesShow &&
+        !HasInk(g.Picture(), background))
+        bad << QStringLiteral("time graph picture blank");
 
     const Tfenspectres& sp = m_program->fenspectres();
     const QSize spSize = sp.PictureSize();
-    if (sp.isVisible() && spSize.width() > 150 && spSize.height() > 150) {
-        const QSize drawn = LogicalSize(sp.Picture());
-        if (drawn != spSize)
-            bad << QStringLiteral("spectra picture %1x%2 in a window %3x%4 that gives %5x%6")
-                       .arg(drawn.width()).arg(drawn.height()).arg(sp.width()).arg(sp.height()).arg(spSize.width()).arg(spSize.height());
-        else if (axesShow && sp.Layout().Drawn && !HasInk(sp.Picture(), background))
-            bad << QStringLiteral("spectra picture blank");
-    }
+    if (sp.isVisible() && spSize.width() > 150 && spSize.height() > 150 && sized("spectra", sp, sp.Picture(), spSize) &&
+        axesShow && sp.Layout().Drawn && !HasInk(sp.Picture(), background))
+        bad << QStringLiteral("spectra picture blank");
     const SpectrumLayout& layout = sp.Layout();
     if (layout.Drawn) {
         if (!(layout.Step > 0 && layout.YMin < 0 && layout.YMax > 0 && Finite(layout.YMax) && Finite(layout.SpectrumMax)))
@@ -1105,10 +1106,7 @@ void RandomUserTest::CheckPictures(QStringList& bad)
     const Tfenreponse& r = m_program->fenreponse();
     const QSize rSize = r.PictureSize();
     if (r.isVisible() && rSize.width() > 50 && rSize.height() > 50) {
-        const QSize drawn = LogicalSize(r.Picture());
-        if (drawn != rSize)
-            bad << QStringLiteral("response picture %1x%2 in a window %3x%4 that gives %5x%6")
-                       .arg(drawn.width()).arg(drawn.height()).arg(r.width()).arg(r.height()).arg(rSize.width()).arg(rSize.height());
+        sized("response", r, r.Picture(), rSize);
         const ResponseView& view = r.View();
         for (const ValueAxis& a : {view.Db, view.Deg})
             if (!(Finite(a.Min) && Finite(a.Max) && a.Min < a.Max && a.Step > 0))
