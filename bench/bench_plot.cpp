@@ -70,6 +70,8 @@ BENCHMARK(BM_DrawTimeGraph)
     ->Args({493, 209, 150})
     ->Args({493, 209, 200})
     ->Args({945, 485, 200})
+    ->Args({2821, 1734, 100})
+    ->Args({2821, 1734, 200})
     ->Unit(benchmark::kMicrosecond);
 
 void BM_DrawSpectraAtRatio(benchmark::State& st)

@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -27,11 +28,11 @@ constexpr double DiscRadius = 3.2; // the same disc on a vector surface
 constexpr double DiscCover = 3.5;  // and on a raster picture of a ratio above 1
 constexpr int LabelGap = 4;        // pixels between two frequency labels
 
-// Lines, curves and discs. On a raster picture they are written straight
-// into its pixels, which costs a fraction of what the painter's rasteriser
-// takes for a long line; on any other surface, a raster picture for a
-// high-density screen among them, they go through the painter.
-// Coordinates are picture pixels; the painter's transform must be the
+// Lines, curves and discs. On a raster picture lines and curves are written
+// straight into its pixels, which costs a fraction of what the painter's
+// rasteriser takes for a long line, and so are the discs at a device pixel
+// ratio of 1; on any other surface they go through the painter.
+// Coordinates are logical pixels; the painter's transform must be the
 // identity while they are drawn.
 class Ink {
 public:
@@ -40,9 +41,11 @@ public:
         QPaintDevice* device = painter.device();
         if (style.FillBackground && device && device->devType() == QInternal::Image) {
             auto* image = static_cast<QImage*>(device);
-            if (image->format() == QImage::Format_RGB32 && image->devicePixelRatio() == 1.0 &&
-                painter.transform().isIdentity())
-                m_image = image;
+            if (image->format() == QImage::Format_RGB32 && painter.transform().isIdentity()) {
+                m_writer.emplace(*image);
+                if (image->devicePixelRatio() == 1.0)
+                    m_image = image;
+            }
         }
     }
 
@@ -50,22 +53,20 @@ public:
     // light one pixel in three from the start.
     void Line(int x0, int y0, int x1, int y1, const QColor& c, bool dotted)
     {
-        if (!m_image) {
+        if (!m_writer) {
             m_painter.setPen(LinePen(m_painter, c, dotted));
             StrokeLine(m_painter, x0, y0, x1, y1);
             return;
         }
         m_ends.assign({{x0, y0}, {x1, y1}});
-        m_pixels.clear();
-        PolylinePixels(m_ends, m_image->width(), m_image->height(), m_pixels);
-        Put(c, dotted ? 3 : 1);
+        m_writer->Polyline(m_ends, c.rgb(), dotted ? 3 : 1);
     }
 
     void Polyline(const std::vector<PixelPoint>& points, const QColor& c)
     {
         if (points.size() < 2)
             return;
-        if (!m_image) {
+        if (!m_writer) {
             m_qpoints.clear();
             for (const PixelPoint& p : points)
                 m_qpoints.emplace_back(p.x, p.y);
@@ -73,9 +74,7 @@ public:
             StrokePolyline(m_painter, m_qpoints.data(), static_cast<int>(m_qpoints.size()));
             return;
         }
-        m_pixels.clear();
-        PolylinePixels(points, m_image->width(), m_image->height(), m_pixels);
-        Put(c, 1);
+        m_writer->Polyline(points, c.rgb());
     }
 
     void Disc(int x, int y, const QColor& c)
@@ -95,7 +94,11 @@ public:
             for (int dx = -DiscReach; dx <= DiscReach; ++dx)
                 if (dx * dx + dy * dy <= DiscRadiusSq && Inside(x + dx, y + dy))
                     m_pixels.emplace_back(x + dx, y + dy);
-        Put(c, 1);
+        const QRgb rgb = c.rgb();
+        uchar* bits = m_image->bits();
+        const qsizetype stride = m_image->bytesPerLine();
+        for (const QPoint& p : m_pixels)
+            reinterpret_cast<QRgb*>(bits + p.y() * stride)[p.x()] = rgb;
     }
 
 private:
@@ -104,19 +107,9 @@ private:
         return x >= 0 && y >= 0 && x < m_image->width() && y < m_image->height();
     }
 
-    void Put(const QColor& c, int every)
-    {
-        const QRgb rgb = c.rgb();
-        uchar* bits = m_image->bits();
-        const qsizetype stride = m_image->bytesPerLine();
-        for (std::size_t i = 0; i < m_pixels.size(); i += every) {
-            const QPoint p = m_pixels[i];
-            reinterpret_cast<QRgb*>(bits + p.y() * stride)[p.x()] = rgb;
-        }
-    }
-
     QPainter& m_painter;
-    QImage* m_image = nullptr;
+    std::optional<PixelWriter> m_writer; // on a raster picture
+    QImage* m_image = nullptr;           // the same at a ratio of 1, for the discs
     std::vector<PixelPoint> m_ends;
     std::vector<QPoint> m_pixels;
     std::vector<QPoint> m_qpoints;

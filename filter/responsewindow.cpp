@@ -77,7 +77,7 @@ Tfenreponse::Tfenreponse(SharedState& state, QWidget* parent) : QWidget(parent),
     VrCheckLed1->setFont(VrLook::font(13));
     VrCheckLed1->setToolTip(QStringLiteral("Asymptotes de Bode du filtre"));
 
-    Image1 = new QLabel(this);
+    Image1 = new PictureView(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->move(PictureLeft, PictureTop);
 
@@ -155,10 +155,9 @@ void Tfenreponse::Redraw()
     ++m_redrawCount;
     const QSize size = PictureSize();
     if (size.width() > 50 && size.height() > 50) {
-        DrawFilterResponse(m_picture, m_state, VrCheckLed1->Checked(), size.width(), size.height(), m_view,
+        DrawFilterResponse(Image1->Picture(), m_state, VrCheckLed1->Checked(), size.width(), size.height(), m_view,
                            PictureRatio(devicePixelRatioF()));
-        Image1->setPixmap(QPixmap::fromImage(m_picture));
-        Image1->resize(LogicalSize(m_picture));
+        Image1->Changed();
     }
     ShowMeasures();
 }
@@ -201,7 +200,7 @@ void Tfenreponse::VrCheckLed1Change(TVrCheckLed*)
 bool Tfenreponse::event(QEvent* e)
 {
     const bool done = QWidget::event(e);
-    if (e->type() == QEvent::ScreenChangeInternal && DrawnForAnotherRatio(m_picture, devicePixelRatioF()))
+    if (e->type() == QEvent::ScreenChangeInternal && DrawnForAnotherRatio(Image1->Picture(), devicePixelRatioF()))
         Redraw();
     return done;
 }

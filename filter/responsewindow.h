@@ -14,6 +14,7 @@
 // recompute of the filter tables, does nothing while it is hidden, and
 // showing or resizing the window draws it afresh from the state.
 
+#include "pictureview.h"
 #include "responsecurve.h"
 #include "sharedstate.h"
 
@@ -44,7 +45,7 @@ public:
     QSize PictureSize() const;
 
     // The last picture drawn and the response it shows.
-    const QImage& Picture() const { return m_picture; }
+    const QImage& Picture() const { return Image1->Picture(); }
     const ResponseView& View() const { return m_view; }
 
     // How many times the picture and the measurements have been drawn.
@@ -55,7 +56,7 @@ public:
 
     TXiButton* XiButton1;    // "Copier"
     TVrCheckLed* VrCheckLed1; // "Asymptotes"
-    QLabel* Image1;          // the picture
+    PictureView* Image1;          // the picture
     QFrame* Mesures;         // the measurement table
 
 public slots:
@@ -80,7 +81,6 @@ private:
     void ShowMeasures();
 
     SharedState& m_state;
-    QImage m_picture;
     ResponseView m_view;
     std::array<std::array<QLabel*, 2>, MeasureRowCount> m_values{};
     int m_redrawCount = 0;

@@ -99,12 +99,6 @@ void StrokePolyline(QPainter& painter, const QPoint* points, int count)
     painter.drawPolyline(points, count);
 }
 
-QSize LogicalSize(const QImage& picture)
-{
-    const QSizeF size = picture.deviceIndependentSize();
-    return QSize(static_cast<int>(std::floor(size.width())), static_cast<int>(std::floor(size.height())));
-}
-
 bool DrawnForAnotherRatio(const QImage& picture, qreal windowRatio)
 {
     return !picture.isNull() && picture.devicePixelRatio() != PictureRatio(windowRatio);
@@ -375,29 +369,34 @@ void PaintOnRaster(QImage& target, int w, int h, const std::function<void(QPaint
     if (w <= 0 || h <= 0)
         return;
     ratio = PictureRatio(ratio);
+    const double pw = std::ceil(w * ratio), ph = std::ceil(h * ratio);
+    if (pw > std::numeric_limits<int>::max() || ph > std::numeric_limits<int>::max())
+        return;
+    const QSize size(static_cast<int>(pw), static_cast<int>(ph));
+    // A target of the same kind that nothing else shares is painted over:
+    // a new picture of tens of megabytes costs more in fresh memory pages
+    // than the whole drawing.
     QImage picture;
-    if (ratio == 1.0) {
-        picture = QImage(w, h, QImage::Format_RGB32);
+    if (target.size() == size && target.format() == QImage::Format_RGB32 && target.devicePixelRatio() == ratio &&
+        target.isDetached()) {
+        std::swap(picture, target);
     } else {
-        const double pw = std::ceil(w * ratio), ph = std::ceil(h * ratio);
-        if (pw > std::numeric_limits<int>::max() || ph > std::numeric_limits<int>::max())
-            return;
-        picture = QImage(static_cast<int>(pw), static_cast<int>(ph), QImage::Format_RGB32);
+        picture = QImage(size, QImage::Format_RGB32);
+        if (picture.isNull())
+            return; // the last picture stays
         picture.setDevicePixelRatio(ratio);
     }
-    if (picture.isNull())
-        return; // the last picture stays
     picture.fill(Qt::white);
     QPainter painter(&picture);
     try {
         paint(painter, picture);
     } catch (...) {
         painter.end();
-        target = picture;
+        target = std::move(picture);
         throw;
     }
     painter.end();
-    target = picture;
+    target = std::move(picture);
 }
 
 void PaintOnDevice(QPaintDevice& device, int w, int h, const std::function<void(QPainter&)>& paint)

@@ -106,9 +106,6 @@ void PaintOnRaster(QImage& target, int w, int h, const std::function<void(QPaint
 void PaintOnRaster(QImage& target, int w, int h, const std::function<void(QPainter&, QImage& picture)>& paint,
                    qreal ratio = 1.0);
 
-// The logical size of a picture made by PaintOnRaster: w x h again.
-QSize LogicalSize(const QImage& picture);
-
 // Whether a picture was drawn for another ratio than PictureRatio(windowRatio)
 // (its window has moved to a screen of another pixel density, say).
 bool DrawnForAnotherRatio(const QImage& picture, qreal windowRatio);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pixelline.h"
 
+#include <QImage>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -87,5 +89,44 @@ void PolylinePixels(const std::vector<PixelPoint>& points, int w, int h, std::ve
         double x0 = a.x, y0 = a.y, x1 = b.x, y1 = b.y;
         if (Clip(x0, y0, x1, y1, w, h))
             Walk(std::llround(x0), std::llround(y0), std::llround(x1), std::llround(y1), w, h, pixels);
+    }
+}
+
+PixelWriter::PixelWriter(QImage& picture)
+    : m_picture(picture), m_ratio(picture.devicePixelRatio()),
+      m_block(static_cast<int>(std::clamp(std::lround(picture.devicePixelRatio()), 1L, 8L)))
+{
+}
+
+void PixelWriter::Polyline(const std::vector<PixelPoint>& points, QRgb colour, int every)
+{
+    if (m_picture.format() != QImage::Format_RGB32 || m_picture.isNull())
+        return;
+    const int w = m_picture.width(), h = m_picture.height();
+    m_pixels.clear();
+    if (m_ratio == 1.0) {
+        PolylinePixels(points, w, h, m_pixels);
+    } else {
+        // Far beyond the picture a vertex only needs to stay far beyond it.
+        constexpr double Limit = 1 << 30;
+        auto device = [&](std::int32_t v) {
+            return static_cast<std::int32_t>(std::clamp(std::floor(v * m_ratio), -Limit, Limit));
+        };
+        m_device.resize(points.size());
+        for (std::size_t i = 0; i < points.size(); ++i)
+            m_device[i] = {device(points[i].x), device(points[i].y)};
+        PolylinePixels(m_device, w, h, m_pixels);
+    }
+    const int step = std::max(1, every) * m_block;
+    uchar* bits = m_picture.bits();
+    const qsizetype stride = m_picture.bytesPerLine();
+    for (std::size_t i = 0; i < m_pixels.size(); i += static_cast<std::size_t>(step)) {
+        const QPoint p = m_pixels[i];
+        const int right = std::min(w, p.x() + m_block), bottom = std::min(h, p.y() + m_block);
+        for (int y = p.y(); y < bottom; ++y) {
+            auto* line = reinterpret_cast<QRgb*>(bits + y * stride);
+            for (int x = p.x(); x < right; ++x)
+                line[x] = colour;
+        }
     }
 }

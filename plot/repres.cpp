@@ -71,7 +71,7 @@ Tfengraphe::Tfengraphe(SharedState& state, QWidget* parent) : QWidget(parent), m
     Label1->move(408, 32);
     Label1->adjustSize();
 
-    Image1 = new QLabel(this);
+    Image1 = new PictureView(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->move(8, 64);
 
@@ -90,9 +90,8 @@ GraphSize Tfengraphe::PictureSize() const
 
 void Tfengraphe::Redraw(GraphSize size)
 {
-    DrawTimeGraph(m_picture, m_state, size.Width, size.Height, PictureRatio(devicePixelRatioF()));
-    Image1->setPixmap(QPixmap::fromImage(m_picture));
-    Image1->resize(LogicalSize(m_picture));
+    DrawTimeGraph(Image1->Picture(), m_state, size.Width, size.Height, PictureRatio(devicePixelRatioF()));
+    Image1->Changed();
 }
 
 void Tfengraphe::Recompute(bool rescale)
@@ -105,7 +104,7 @@ void Tfengraphe::Recompute(bool rescale)
 bool Tfengraphe::event(QEvent* e)
 {
     const bool done = QWidget::event(e);
-    if (e->type() == QEvent::ScreenChangeInternal && DrawnForAnotherRatio(m_picture, devicePixelRatioF()))
+    if (e->type() == QEvent::ScreenChangeInternal && DrawnForAnotherRatio(Image1->Picture(), devicePixelRatioF()))
         Redraw(PictureSize());
     return done;
 }

@@ -4,6 +4,7 @@
 // The time-graph window: the picture of the time graph, the time zoom and
 // the output scale factor.
 
+#include "pictureview.h"
 #include "sampling.h"
 #include "sharedstate.h"
 
@@ -47,7 +48,7 @@ public:
     // shows it; the image takes the picture's size. A size of zero or less
     // keeps the last picture.
     void Redraw(GraphSize size);
-    const QImage& Picture() const { return m_picture; }
+    const QImage& Picture() const { return Image1->Picture(); }
 
 signals:
     // Every change made here ends in the recompute-and-redraw cycle, with
@@ -72,12 +73,11 @@ private:
     void Recompute(bool rescale);
 
     SharedState& m_state;
-    QImage m_picture;
     TXiButton* XiButton1; // "Copier"
     TXiButton* XiButton2; // "/ 2"
     TXiButton* XiButton3; // "x 2"
     TUpDown* UpDown1;
     QLabel* Label2; // "Facteur echelle sortie"
     QLabel* Label1; // the factor
-    QLabel* Image1;
+    PictureView* Image1;
 };

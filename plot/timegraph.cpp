@@ -9,6 +9,7 @@
 #include <QPen>
 #include <QPoint>
 
+#include <optional>
 #include <vector>
 
 namespace {
@@ -30,12 +31,12 @@ PlotFrame TimeFrame(const TimeGraphView& v, int w, int h)
 class CurvePainter {
 public:
     // `pixels`, when given, is the RGB32 raster picture the painter draws
-    // on: the curves are then written into it pixel by pixel, when the
-    // picture's pixels are the logical pixels.
+    // on: the curves are then written into its pixels.
     CurvePainter(QPainter& painter, const TimeGraphView& view, const PlotFrame& frame, QImage* pixels)
-        : m_painter(painter), m_view(view), m_frame(frame),
-          m_pixels(pixels && pixels->devicePixelRatio() == 1.0 ? pixels : nullptr)
+        : m_painter(painter), m_view(view), m_frame(frame)
     {
+        if (pixels)
+            m_pixels.emplace(*pixels);
     }
 
     template <typename Signal>
@@ -44,18 +45,14 @@ public:
         SampleCurve(m_view, m_frame, signal, m_points);
         if (m_points.size() < 2)
             return;
-        m_qpoints.clear();
         if (m_pixels) {
             // Qt's own line rasteriser does not always pass through the
-            // vertices; the raster picture takes the exact pixels instead.
-            PolylinePixels(m_points, m_pixels->width(), m_pixels->height(), m_qpoints);
-            const QRgb rgb = ToQColor(colour).rgb();
-            uchar* bits = m_pixels->bits();
-            const qsizetype stride = m_pixels->bytesPerLine();
-            for (const QPoint& p : m_qpoints)
-                reinterpret_cast<QRgb*>(bits + p.y() * stride)[p.x()] = rgb;
+            // vertices, and takes long over a wide pen; the raster picture
+            // takes the exact pixels instead.
+            m_pixels->Polyline(m_points, ToQColor(colour).rgb());
             return;
         }
+        m_qpoints.clear();
         m_painter.setPen(LinePen(m_painter, ToQColor(colour)));
         for (const PixelPoint& p : m_points)
             m_qpoints.emplace_back(p.x, p.y);
@@ -67,7 +64,7 @@ private:
     const TimeGraphView& m_view;
     const PlotFrame& m_frame;
     std::vector<PixelPoint> m_points;
-    QImage* m_pixels;
+    std::optional<PixelWriter> m_pixels;
     std::vector<QPoint> m_qpoints;
 };
 

@@ -15,7 +15,7 @@ Tfenspectres::Tfenspectres(SharedState& state, QWidget* parent) : QWidget(parent
 {
     setWindowTitle(QStringLiteral("Spectre(s)"));
     VrPanel::Silver(this, 11);
-    Image1 = new QLabel(this);
+    Image1 = new PictureView(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->move(8, 64);
     XiButton1 = VrPanel::CaptionButton(this, "XiButton1", QStringLiteral("Copier"), QStringLiteral("Copie vectorielle"),
@@ -30,7 +30,7 @@ Tfenspectres::Tfenspectres(SharedState& state, QWidget* parent) : QWidget(parent
 bool Tfenspectres::event(QEvent* e)
 {
     const bool done = QWidget::event(e);
-    if (e->type() == QEvent::ScreenChangeInternal && DrawnForAnotherRatio(m_picture, devicePixelRatioF()))
+    if (e->type() == QEvent::ScreenChangeInternal && DrawnForAnotherRatio(Image1->Picture(), devicePixelRatioF()))
         Redraw();
     return done;
 }
@@ -64,7 +64,6 @@ QSize Tfenspectres::PictureSize() const
 void Tfenspectres::Redraw()
 {
     const QSize size = PictureSize();
-    m_layout = DrawSpectra(m_picture, m_state, size.width(), size.height(), PictureRatio(devicePixelRatioF()));
-    Image1->setPixmap(QPixmap::fromImage(m_picture));
-    Image1->resize(LogicalSize(m_picture));
+    m_layout = DrawSpectra(Image1->Picture(), m_state, size.width(), size.height(), PictureRatio(devicePixelRatioF()));
+    Image1->Changed();
 }

@@ -3,6 +3,7 @@
 
 // The spectrum window: the picture of the line spectra.
 
+#include "pictureview.h"
 #include "sharedstate.h"
 #include "spectrumbars.h"
 
@@ -28,7 +29,7 @@ public:
     // (updating the scale's maximum first, as every drawing does) and shows
     // it; the image takes the picture's size.
     void Redraw();
-    const QImage& Picture() const { return m_picture; }
+    const QImage& Picture() const { return Image1->Picture(); }
     // The numbers the picture was drawn from: a copy drawn from them shows
     // the same scale and moves nothing.
     const SpectrumLayout& Layout() const { return m_layout; }
@@ -48,9 +49,8 @@ protected:
 
 private:
     SharedState& m_state;
-    QImage m_picture;
     SpectrumLayout m_layout;
-    QLabel* Image1;
+    PictureView* Image1;
     TXiButton* XiButton1;
     TXiButton* XiButton2;
 };

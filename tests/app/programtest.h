@@ -9,6 +9,7 @@
 #include "etudson.h"
 #include "fenetspectres.h"
 #include "parsignalsimple.h"
+#include "pictureview.h"
 #include "program.h"
 #include "rappcyclique.h"
 #include "repres.h"
@@ -70,7 +71,8 @@ struct Ui {
     // The time-graph window.
     TXiButton *XiButton1, *XiButton2, *XiButton3;
     TUpDown* UpDown1;
-    QLabel *FactorLabel1, *Image1;
+    QLabel* FactorLabel1;
+    PictureView* Image1;
     // The duty-cycle dialog.
     TVrTrackBar* delta;
     TVrNum* DutyVrNum1;
@@ -129,7 +131,7 @@ struct Ui {
         XiButton3 = Get<TXiButton>(g, "XiButton3");
         UpDown1 = Get<TUpDown>(g, "UpDown1");
         FactorLabel1 = Get<QLabel>(g, "Label1");
-        Image1 = Get<QLabel>(g, "Image1");
+        Image1 = Get<PictureView>(g, "Image1");
         QWidget& d = p.rappcycl();
         delta = Get<TVrTrackBar>(d, "delta");
         DutyVrNum1 = Get<TVrNum>(d, "VrNum1");

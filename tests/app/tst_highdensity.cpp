@@ -6,6 +6,7 @@
 #include "programtest.h"
 
 #include "axes.h"
+#include "pictureview.h"
 #include "responsedrawing.h"
 #include "responsewindow.h"
 #include "spectrumdrawing.h"
@@ -181,8 +182,15 @@ void HighDensityTest::graphsKeepTheirGeometry()
     QCOMPARE(g.Picture.devicePixelRatio(), r);
     QCOMPARE(g.Picture.size(), QSize(std::ceil(g.Size.width() * r), std::ceil(g.Size.height() * r)));
     QCOMPARE(LogicalSize(g.Picture), g.Size);
-    // The picture fills the same place of its window at every ratio.
-    QCOMPARE(g.Window->findChild<QLabel*>("Image1")->size(), g.Size);
+    // The picture fills the same place of its window at every ratio, and
+    // the window shows it pixel for pixel.
+    PictureView* view = g.Window->findChild<PictureView*>("Image1");
+    QCOMPARE(view->size(), g.Size);
+    if (r == std::round(r)) {
+        const QImage shown = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(shown.size(), g.Picture.size());
+        QVERIFY(shown == g.Picture.convertToFormat(QImage::Format_RGB32));
+    }
     Save(g.Picture, QStringLiteral("graph-%1-%2").arg(which).arg(RatioName(r)));
     if (r == 1) {
         QCOMPARE(g.Picture, g.One); // today's pictures, pixel for pixel

@@ -17,7 +17,7 @@
 
 #include "programtest.h"
 
-#include "axes.h"
+#include "pictureview.h"
 #include "fakesoundport.h"
 #include "filtercontrols.h"
 #include "presets.h"
