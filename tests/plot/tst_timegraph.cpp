@@ -46,6 +46,8 @@ private slots:
     void vectorCopyStructure();
     void hostileSizesAndValues();
     void failingDrawingStillDelivers();
+    void largePictureRedrawnInPlace_data();
+    void largePictureRedrawnInPlace();
     void hugeFontsKeepTextMemoryBounded();
     void savePictures();
 };
@@ -286,6 +288,39 @@ void TimeGraphTest::failingDrawingStillDelivers()
     QVERIFY_THROWS_EXCEPTION(std::bad_alloc, PaintOnDevice(device, 20, 10, failing));
     QVERIFY(!device.paintingActive());
     QCOMPARE(device.pixel(2, 2), qRgb(255, 0, 0));
+}
+
+void TimeGraphTest::largePictureRedrawnInPlace_data()
+{
+    QTest::addColumn<double>("ratio");
+    QTest::addRow("1x") << 1.0;
+    QTest::addRow("1.5x") << 1.5;
+    QTest::addRow("2x") << 2.0;
+}
+
+void TimeGraphTest::largePictureRedrawnInPlace()
+{
+    // A redraw of the same size paints over the picture it replaces (a new
+    // picture of tens of megabytes costs more in fresh memory pages than
+    // the drawing), unless someone else still holds that picture.
+    QFETCH(double, ratio);
+    SharedState s = SquareThroughBandPass();
+    Recompute(s, 2851);
+    QImage target;
+    DrawTimeGraph(target, s, 2821, 1734, ratio);
+    QCOMPARE(target.size(), QSize(std::ceil(2821 * ratio), std::ceil(1734 * ratio)));
+    const QImage first = target.copy();
+    const uchar* pixels = target.constBits();
+    DrawTimeGraph(target, s, 2821, 1734, ratio);
+    QCOMPARE(target.constBits(), pixels);
+    QVERIFY(target == first); // all painted again, nothing left over
+
+    const QImage held = target;
+    s.Display.BlackBackground = !s.Display.BlackBackground;
+    DrawTimeGraph(target, s, 2821, 1734, ratio);
+    QVERIFY(held == first);
+    QVERIFY(target != first);
+    QCOMPARE(target.devicePixelRatio(), ratio);
 }
 
 void TimeGraphTest::savePictures()
