@@ -5,7 +5,9 @@
 // (libFuzzer then keeps the input that caused it as a crash file), and a
 // reader of the fuzzer's bytes that favours the values that break
 // arithmetic: NaN, infinities, signed zeros, subnormals, the ends of the
-// double and int32 ranges.
+// double and int32 ranges; and the checks of a scale that two targets make.
+
+#include "scale.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -83,4 +85,25 @@ inline bool WithinSignificantDigits(double a, double b, int digits)
 {
     const long double tolerance = 0.5L * std::pow(10.0L, 1 - digits) * std::fabs(static_cast<long double>(a));
     return std::fabs(static_cast<long double>(a) - b) <= tolerance * (1 + 1e-12L) + 5e-324L;
+}
+
+// A finite positive step that is an exact power of ten.
+inline bool IsPowerOfTen(double step)
+{
+    return std::isfinite(step) && step > 0 &&
+           step == NearestPowerOfTen(static_cast<int>(std::lround(std::log10(step))));
+}
+
+// Graduations of a scale from min to max, walked as the axes draw them; -1
+// when a step makes no progress.
+inline int Graduations(double min, double max, double step)
+{
+    int count = 0;
+    for (double v = min; v <= max && count <= 1000; ++count) {
+        const double next = v + step;
+        if (!(next > v))
+            return -1;
+        v = next;
+    }
+    return count;
 }

@@ -90,24 +90,6 @@ SharedState BuildState(HostileInput& in)
     return s;
 }
 
-bool IsPowerOfTen(double step)
-{
-    return std::isfinite(step) && step > 0 && step == NearestPowerOfTen(static_cast<int>(std::lround(std::log10(step))));
-}
-
-// Graduations of a scale from min to max, walked as the axes draw them.
-int Graduations(double min, double max, double step)
-{
-    int count = 0;
-    for (double v = min; v <= max && count <= 1000; ++count) {
-        const double next = v + step;
-        if (!(next > v))
-            return -1;
-        v = next;
-    }
-    return count;
-}
-
 void CheckScale(const char* what, double min, double max, double step)
 {
     FUZZ_CHECK(std::isfinite(min) && std::isfinite(max) && min < max, "%s: %.17g .. %.17g", what, min, max);

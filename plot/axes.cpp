@@ -20,11 +20,6 @@ namespace {
 const QColor GridColour(0xC0, 0xC0, 0xC0); // silver, whatever the settings
 constexpr int MaxGraduations = 10000;
 
-QPen SolidPen(const QPainter& painter, const QColor& c)
-{
-    return LinePen(painter, c, false);
-}
-
 void GridLine(QPainter& painter, const param& p, int x1, int y1, int x2, int y2)
 {
     painter.setPen(LinePen(painter, GridColour, p.GridDotted));
@@ -232,7 +227,7 @@ const TextCell* Cell(const TextKey& key)
     if (key.opaque)
         painter.fillRect(box, QColor::fromRgb(key.background));
     painter.setFont(key.font);
-    painter.setPen(SolidPen(painter, QColor::fromRgb(key.colour)));
+    painter.setPen(LinePen(painter, QColor::fromRgb(key.colour)));
     painter.drawText(0, fm.ascent(), key.text);
     painter.end();
     return &*cells.insert(key, cell);
@@ -249,14 +244,14 @@ void Write(QPainter& painter, int x, int y, const QString& text, const QColor& c
                           static_cast<int>(SurfaceRatio(painter))};
         if (const TextCell* cell = Cell(key)) {
             painter.drawImage(x + cell->offset.x(), y + cell->offset.y(), cell->image);
-            painter.setPen(SolidPen(painter, colour));
+            painter.setPen(LinePen(painter, colour));
             return;
         }
     }
     const QFontMetrics fm(painter.font());
     if (background)
         painter.fillRect(QRect(x, y, fm.horizontalAdvance(text), fm.height()), *background);
-    painter.setPen(SolidPen(painter, colour));
+    painter.setPen(LinePen(painter, colour));
     painter.drawText(x, y + fm.ascent(), text);
 }
 
@@ -291,7 +286,7 @@ void DrawHorizontalScale(QPainter& painter, int row, const param& p, const PlotF
         for (int i = 0; v <= frame.xMax && i < MaxGraduations; ++i) {
             const int c = frame.Column(v);
             if (!p.GridOn) {
-                painter.setPen(SolidPen(painter, axis));
+                painter.setPen(LinePen(painter, axis));
                 StrokeLine(painter, c, row, c, row + p.GraduationLength);
             } else {
                 GridLine(painter, p, c, frame.Top(), c, frame.Bottom());
@@ -305,7 +300,7 @@ void DrawHorizontalScale(QPainter& painter, int row, const param& p, const PlotF
             labelNow = !labelNow;
         }
     }
-    painter.setPen(SolidPen(painter, axis));
+    painter.setPen(LinePen(painter, axis));
     StrokeLine(painter, frame.Left(), row, frame.Right(), row);
 }
 
@@ -323,7 +318,7 @@ void DrawVerticalScale(QPainter& painter, int column, const param& p, const Plot
         for (int i = 0; v >= frame.yMin && i < MaxGraduations; ++i) {
             const int r = frame.Row(v);
             if (!p.GridOn) {
-                painter.setPen(SolidPen(painter, axis));
+                painter.setPen(LinePen(painter, axis));
                 StrokeLine(painter, column, r, column + p.GraduationLength, r);
             } else {
                 GridLine(painter, p, frame.Left(), r, frame.Right(), r);
@@ -337,7 +332,7 @@ void DrawVerticalScale(QPainter& painter, int column, const param& p, const Plot
             labelNow = !labelNow;
         }
     }
-    painter.setPen(SolidPen(painter, axis));
+    painter.setPen(LinePen(painter, axis));
     StrokeLine(painter, column, frame.Top(), column, frame.Bottom());
 }
 
@@ -354,7 +349,7 @@ void DrawAxes(QPainter& painter, const param& p, const PlotFrame& frame, const S
     }
     DrawHorizontalScale(painter, row, own, frame, style);
     DrawVerticalScale(painter, column, own, frame, style);
-    painter.setPen(SolidPen(painter, ToQColor(own.AxisColour)));
+    painter.setPen(LinePen(painter, ToQColor(own.AxisColour)));
     StrokeLine(painter, frame.Left(), row, frame.Right(), row);
 }
 
