@@ -78,7 +78,9 @@ FilterPanel::FilterPanel(QWidget* window, SharedState& state, DialogService& dia
     VrBitmapImage1->setBitmaps(VrBitmapList1);
     VrBitmapImage1->setBitmapIndex(0);
     VrBitmapImage1->setToolTip(QStringLiteral("Cliquer pour voir la réponse du filtre"));
+    VrBitmapImage1->setAccessibleName(QStringLiteral("Schéma du filtre"));
     VrBitmapImage1->setCursor(Qt::PointingHandCursor);
+    VrBitmapImage1->setClickable(true);
 
     Label16 = Named(Text(window, QStringLiteral(" Ao ="), 680, 124, 14, true), "Label16");
     Label17 = Place(new TVrClickValue(QStringLiteral("1"), window), "Label17", 678, 148, 62, 30);
@@ -139,7 +141,7 @@ void FilterPanel::StartUp()
 QList<QWidget*> FilterPanel::TabOrder() const
 {
     QList<QWidget*> order(m_filterLed.begin(), m_filterLed.end());
-    order << Label17 << VrNum1 << Label12 << VrWheel1 << VrTrackBar1;
+    order << VrBitmapImage1 << Label17 << VrNum1 << Label12 << VrWheel1 << VrTrackBar1;
     return order;
 }
 

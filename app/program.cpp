@@ -12,6 +12,7 @@
 #include "simplefour.h"
 #include "timegraph.h"
 #include "vectorcopy.h"
+#include "windowshow.h"
 
 #include <QCoreApplication>
 
@@ -53,8 +54,21 @@ Program::Program(DialogService& dialogs, SoundPort* soundPort)
         const GraphSize size = fengraphe->PictureSize();
         m_cycle.RecomputeAndRedraw(true, size.Width, size.Height);
     });
-    QObject::connect(fensynth, &Tfensynth::DutyCycleDialogShown, m_rappcycl.get(), &QWidget::setVisible);
-    QObject::connect(fensynth, &Tfensynth::SpectrumWindowShown, m_fenspectres.get(), &QWidget::setVisible);
+    // The windows that a preset button or a spectrum LED shows leave the
+    // keyboard on that control; the spectrum window's close box puts its LEDs
+    // out.
+    auto showOrHide = [](QWidget* window) {
+        return [window](bool shown) {
+            if (shown)
+                ShowWithoutActivating(window);
+            else
+                window->hide();
+        };
+    };
+    QObject::connect(fensynth, &Tfensynth::DutyCycleDialogShown, m_rappcycl.get(), showOrHide(m_rappcycl.get()));
+    QObject::connect(fensynth, &Tfensynth::SpectrumWindowShown, m_fenspectres.get(),
+                     showOrHide(m_fenspectres.get()));
+    QObject::connect(m_fenspectres.get(), &Tfenspectres::Closed, fensynth, &Tfensynth::SpectrumWindowClosed);
 
     // The settings dialog acts on the main window's controls and on the
     // pictures, at the points of its sequence where it emits.
@@ -99,5 +113,9 @@ void Program::Show()
     m_fensynth->move(560, 8);
     m_rappcycl->move(560, 500); // below the main window, clear of the graphs
     m_fensynth->show();
+    m_fengraphe->setAttribute(Qt::WA_ShowWithoutActivating, true);
     m_fengraphe->show();
+    // The user starts in the main window, whichever window the window
+    // system would give the keyboard to.
+    m_fensynth->activateWindow();
 }

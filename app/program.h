@@ -35,7 +35,7 @@ public:
     Program& operator=(const Program&) = delete;
 
     // Shows the main window and the time-graph window, whose first size
-    // event draws the first graph.
+    // event draws the first graph; the main window is the active one.
     void Show();
 
     SharedState& State() { return m_state; }

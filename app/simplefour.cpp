@@ -65,6 +65,7 @@ Tfensynth::Tfensynth(SharedState& state, DialogService& dialogs, RedrawCycle& cy
     Connect();
     SetTabOrder();
     depart();
+    VrPowerButton[1]->setFocus(); // the keyboard starts on the first preset
 }
 
 void Tfensynth::BuildControls()
@@ -373,6 +374,12 @@ void Tfensynth::SpectrumLedChange(bool input)
         m_cycle.DrawSpectra();
     else
         emit SpectrumWindowShown(false);
+}
+
+void Tfensynth::SpectrumWindowClosed()
+{
+    VrCheckLed20->setChecked(false);
+    VrCheckLed21->setChecked(false);
 }
 
 void Tfensynth::closeEvent(QCloseEvent* e)

@@ -50,6 +50,9 @@ public:
     // The arrow-key step of the mean slider and of the twelve amplitude sliders.
     void SetKeyIncrement(int step);
     int KeyIncrement() const;
+    // The spectrum window was closed by its close box: "Spectre entrée" and
+    // "Spectre sortie" go out through their own handlers.
+    void SpectrumWindowClosed();
 
 signals:
     // The main window was closed: the program ends.

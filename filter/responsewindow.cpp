@@ -9,6 +9,7 @@
 #include "vectorcopy.h"
 #include "vrlook.h"
 #include "vrpanel.h"
+#include "windowshow.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -174,12 +175,7 @@ void Tfenreponse::ShowMeasures()
 
 void Tfenreponse::Open()
 {
-    if (isMinimized())
-        showNormal();
-    else
-        show();
-    raise();
-    activateWindow();
+    ShowWithoutActivating(this);
 }
 
 void Tfenreponse::XiButton1Click(TXiButton*)

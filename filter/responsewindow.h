@@ -63,7 +63,9 @@ public slots:
     // Draws the picture and the measurements afresh, only while the window
     // is visible. The filter tables must be current (ApplyFilter has run).
     void Redraw();
-    // Shows the window, restored if it was minimised, in front.
+    // Shows the window, restored if it was minimised, in front, leaving the
+    // keyboard in the window it was opened from: the user goes on changing the
+    // filter and watches the response follow.
     void Open();
 
     void XiButton1Click(TXiButton* sender);

@@ -14,6 +14,7 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSignalBlocker>
@@ -126,6 +127,11 @@ protected:
 
 } // namespace
 
+TClickableLabel::TClickableLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+}
+
 void TClickableLabel::setTextColour(const QColor& colour)
 {
     QPalette pal = palette();
@@ -143,6 +149,26 @@ void TClickableLabel::mouseReleaseEvent(QMouseEvent* e)
     QLabel::mouseReleaseEvent(e);
     if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
         emit OnClick(this);
+}
+
+void TClickableLabel::keyPressEvent(QKeyEvent* e)
+{
+    if (VrLook::isActivationKey(e) && !e->isAutoRepeat()) {
+        emit OnClick(this);
+        return;
+    }
+    QLabel::keyPressEvent(e);
+}
+
+void TClickableLabel::paintEvent(QPaintEvent* e)
+{
+    QLabel::paintEvent(e);
+    if (!hasFocus())
+        return;
+    QPainter p(this);
+    const QWidget* under = autoFillBackground() || !parentWidget() ? this : parentWidget();
+    const bool dark = under->palette().color(QPalette::Window).lightness() <= 128;
+    VrLook::focusMark(p, rect(), dark ? VrLook::Highlight : VrLook::Focus);
 }
 
 TRadioGroup::TRadioGroup(const QString& caption, const QStringList& items, bool boldCaption, QWidget* parent)
@@ -192,6 +218,7 @@ TForm2::TForm2(SharedState& state, DialogService& dialogs, QWidget* parent)
     VrPanel::Silver(this);
     BuildControls();
     Connect();
+    SetTabOrder();
 }
 
 void TForm2::BuildControls()
@@ -324,6 +351,24 @@ void TForm2::Connect()
     connect(Label25, &TClickableLabel::OnClick, this, [this] { CopySizeClick(false); });
     connect(Label27, &TClickableLabel::OnClick, this, [this] { CopySizeClick(true); });
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &TForm2::FocusWindowChanged);
+}
+
+// Tab runs as the dialog reads: down the left column (signal, synthesiser,
+// spectrum type), down the graphs group (the colour legend a column at a
+// time), then along the bottom (OK, copy width, copy height).
+void TForm2::SetTabOrder()
+{
+    QList<QWidget*> order{VrNumEdit1, VrStrEdit1, VrStrEdit2, VrNumEdit2, VrNumEdit3,
+                          RadioButton[1], RadioButton[2], RadioButton[3], choixquad, CheckBox1,
+                          RadioGroup1->Item(0), RadioGroup1->Item(1), Label6, VrDemoButton2};
+    for (int i : {AxisColourIndex, SignalColourIndex, SynthesisColourIndex, OutputColourIndex,
+                  InputSpectrumColourIndex, OutputSpectrumColourIndex})
+        order << ColourLabel[i];
+    for (int k = 1; k <= HarmonicCount; ++k)
+        order << ColourLabel[FirstHarmonicColourIndex + k - 1];
+    order << OKbutt << Label25 << Label27;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 Colour& TForm2::ColourField(int index)

@@ -39,12 +39,14 @@ public:
     virtual int KeyIncrement() const = 0;
 };
 
-// A caption that reports a left click released over it.
+// A caption that reports a left click released over it, or Enter or the
+// space bar while it has the keyboard focus, which Tab gives it. The focus
+// mark is drawn round it, light on a dark background.
 class TClickableLabel : public QLabel {
     Q_OBJECT
 
 public:
-    using QLabel::QLabel;
+    explicit TClickableLabel(const QString& text, QWidget* parent = nullptr);
 
     void setTextColour(const QColor& colour);
     QColor textColour() const;
@@ -54,6 +56,8 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 };
 
 // A captioned panel with a row of radio-style LEDs of which exactly one is
@@ -166,6 +170,7 @@ protected:
 private:
     void BuildControls();
     void Connect();
+    void SetTabOrder();
     void ShowColour(int index);
     void ShowBackground();
     void ConversionError(const QString& text);

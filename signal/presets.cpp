@@ -18,7 +18,7 @@ constexpr int M = SwitchMinus90, Z = Switch0, P = SwitchPlus90, H = Switch180;
 
 constexpr FixedPreset Triangle{0, {100, 0, 11, 0, 4, 0, 2, 0, 1, 0, 1, 0}, {Z, Z, H, Z, Z, Z, H, Z, Z, Z, H, Z}};
 constexpr FixedPreset HalfWave{64, {100, 42, 0, 8, 0, 4, 0, 2, 0, 1, 0, 1}, {P, P, Z, M, Z, P, Z, M, Z, P, Z, M}};
-constexpr FixedPreset FullWave{150, {0, 100, 0, 31, 0, 13, 0, 7, 0, 5, 0, 3}, {Z, P, Z, M, Z, P, Z, M, Z, P, Z, M}};
+constexpr FixedPreset FullWave{150, {0, 100, 0, 20, 0, 9, 0, 5, 0, 3, 0, 2}, {Z, P, Z, M, Z, P, Z, M, Z, P, Z, M}};
 constexpr FixedPreset ThreePulse{400, {0, 0, 100, 0, 0, 23, 0, 0, 10, 0, 0, 6}, {Z, Z, P, Z, Z, M, Z, Z, P, Z, Z, M}};
 
 void Fill(const FixedPreset& f, PresetPositions& out)

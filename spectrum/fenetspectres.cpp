@@ -7,6 +7,7 @@
 #include "vectorcopy.h"
 #include "vrpanel.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QPixmap>
 #include <QResizeEvent>
@@ -41,6 +42,12 @@ void Tfenspectres::resizeEvent(QResizeEvent* e)
     const QSize size = PictureSize();
     if (size.width() > 150 && size.height() > 150)
         Redraw();
+}
+
+void Tfenspectres::closeEvent(QCloseEvent* e)
+{
+    emit Closed();
+    QWidget::closeEvent(e);
 }
 
 void Tfenspectres::XiButton1Click()

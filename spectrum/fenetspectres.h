@@ -40,12 +40,18 @@ public:
     // "Valeurs": the values over the lines on or off, redrawn at once.
     void XiButton2Click();
 
+signals:
+    // The user closed the window with its close box: the spectra it showed
+    // are no longer asked for.
+    void Closed();
+
 protected:
     // retaille: redrawn while the picture would be larger than 150 x 150;
     // smaller, the last picture stays.
     // A move to a screen of another pixel density: the picture follows.
     bool event(QEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
 
 private:
     SharedState& m_state;

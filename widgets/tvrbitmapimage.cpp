@@ -2,7 +2,9 @@
 #include "tvrbitmapimage.h"
 
 #include "tvrbitmaplist.h"
+#include "vrlook.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -32,6 +34,15 @@ void TVrBitmapImage::setBitmapIndex(int index)
     if (index == m_index)
         return;
     m_index = index;
+    update();
+}
+
+void TVrBitmapImage::setClickable(bool clickable)
+{
+    if (clickable == m_clickable)
+        return;
+    m_clickable = clickable;
+    setFocusPolicy(clickable ? Qt::StrongFocus : Qt::NoFocus);
     update();
 }
 
@@ -71,20 +82,38 @@ void TVrBitmapImage::mouseReleaseEvent(QMouseEvent* e)
         emit OnClick(this);
 }
 
+void TVrBitmapImage::keyPressEvent(QKeyEvent* e)
+{
+    if (m_clickable && VrLook::isActivationKey(e) && !e->isAutoRepeat()) {
+        emit OnClick(this);
+        return;
+    }
+    QWidget::keyPressEvent(e);
+}
+
 void TVrBitmapImage::paint(QPainter& p, const QRect& r) const
 {
-    if (!m_list || r.isEmpty())
+    if (r.isEmpty())
         return;
-    const QPixmap pm = m_list->bitmap(m_index);
-    if (pm.isNull())
-        return;
-    QSizeF s = pm.deviceIndependentSize();
-    if (s.width() > r.width() || s.height() > r.height())
-        s.scale(r.size(), Qt::KeepAspectRatio);
-    const QRectF target(r.left() + (r.width() - s.width()) / 2, r.top() + (r.height() - s.height()) / 2,
-                        s.width(), s.height());
-    p.save();
-    p.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    p.drawPixmap(target, pm, QRectF(QPointF(0, 0), pm.size()));
-    p.restore();
+    const QPixmap pm = m_list ? m_list->bitmap(m_index) : QPixmap();
+    if (!pm.isNull()) {
+        QSizeF s = pm.deviceIndependentSize();
+        if (s.width() > r.width() || s.height() > r.height())
+            s.scale(r.size(), Qt::KeepAspectRatio);
+        const QRectF target(r.left() + (r.width() - s.width()) / 2, r.top() + (r.height() - s.height()) / 2,
+                            s.width(), s.height());
+        p.save();
+        p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+        p.drawPixmap(target, pm, QRectF(QPointF(0, 0), pm.size()));
+        p.restore();
+    }
+    if (m_clickable && hasFocus()) {
+        // Over the picture's own frame, clear of what the picture shows.
+        p.save();
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setPen(QPen(VrLook::Focus, 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(r).adjusted(1, 1, -1, -1));
+        p.restore();
+    }
 }

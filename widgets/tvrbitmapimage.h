@@ -9,7 +9,8 @@ class TVrBitmapList;
 // Shows picture number BitmapIndex of a TVrBitmapList, centred, reduced to fit
 // when it is larger than the control; −1 (or any index the list does not
 // hold) shows nothing. A click (left button pressed and released inside)
-// signals OnClick.
+// signals OnClick. A clickable picture also takes the keyboard focus, shows
+// it with the focus mark, and signals OnClick on Enter or the space bar.
 class TVrBitmapImage : public QWidget
 {
     Q_OBJECT
@@ -23,6 +24,9 @@ public:
     int BitmapIndex() const { return m_index; }
     void setBitmapIndex(int index);
 
+    bool Clickable() const { return m_clickable; }
+    void setClickable(bool clickable);
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
@@ -35,10 +39,12 @@ protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     QPointer<TVrBitmapList> m_list;
     QMetaObject::Connection m_listConnection;
     int m_index = -1;
     bool m_pressed = false;
+    bool m_clickable = false;
 };

@@ -118,16 +118,25 @@ void TVrRangeControl::stepValue(qint64 steps)
 
 int TVrRangeControl::wheelNotches(QWheelEvent* e)
 {
-    m_wheelAccumulator += e->angleDelta().y() + e->angleDelta().x();
-    const int steps = m_wheelAccumulator / 120;
-    m_wheelAccumulator -= steps * 120;
+    const qint64 sum = qint64(m_wheelAccumulator) + e->angleDelta().y() + e->angleDelta().x();
+    const qint64 steps = sum / 120;
+    m_wheelAccumulator = int(sum - steps * 120);
     e->accept();
-    return steps;
+    return int(std::clamp<qint64>(steps, INT_MIN, INT_MAX));
 }
 
 void TVrRangeControl::stepByWheel(QWheelEvent* e)
 {
-    stepValue(wheelNotches(e));
+    const qint64 notches = wheelNotches(e);
+    const qint64 step = wheelStep();
+    if (!wrapsAround()) {
+        stepValue(notches * step);
+        return;
+    }
+    const qint64 turn = (qint64(m_max) - m_min) / std::max<qint64>(step, 1) + 1;
+    const qint64 count = std::min(std::abs(notches), turn);
+    for (qint64 i = 0; i < count; ++i)
+        stepValue(notches > 0 ? step : -step);
 }
 
 void TVrRangeControl::keyPressEvent(QKeyEvent* e)

@@ -55,12 +55,17 @@ protected:
     // end it comes round from the other when the kind wraps around.
     void stepValue(qint64 steps);
 
-    // Whole notches of mouse-wheel turning in `e`, the remainder kept for the
-    // next event (fine-grained wheels send fractions of a notch).
+    // Whole notches of mouse-wheel turning in `e` (120 eighths of a degree
+    // each), the remainder kept for the next event (fine-grained wheels send
+    // fractions of a notch).
     int wheelNotches(QWheelEvent* e);
-    // Moves the value one position per notch, through stepValue(); for the
-    // kinds that answer the mouse wheel.
+    // Moves the value wheelStep() positions per notch, through stepValue();
+    // for the kinds that answer the mouse wheel. A kind that wraps around
+    // moves notch by notch, so that whoever watches its changes sees each
+    // passage from one end to the other, at most one turn per event.
     void stepByWheel(QWheelEvent* e);
+    // Positions moved by one notch of the mouse wheel.
+    virtual int wheelStep() const { return 1; }
 
     // What a key does to the value.
     enum class KeyAction { Add, ToMin, ToMax };

@@ -113,7 +113,7 @@ QList<TVrRangeControl::KeyStep> TVrWheel::keySteps() const
 {
     return {{Qt::Key_Up, KeyAction::Add, 1},       {Qt::Key_Right, KeyAction::Add, 1},
             {Qt::Key_Down, KeyAction::Add, -1},    {Qt::Key_Left, KeyAction::Add, -1},
-            {Qt::Key_PageUp, KeyAction::Add, 10},  {Qt::Key_PageDown, KeyAction::Add, -10}};
+            {Qt::Key_PageUp, KeyAction::Add, PageStep},  {Qt::Key_PageDown, KeyAction::Add, -PageStep}};
 }
 
 void TVrWheel::paintEvent(QPaintEvent*)

@@ -7,7 +7,8 @@
 // full turn: MinValue with the pointer straight up, rising clockwise to
 // MaxValue one turn later, so turning past either end jumps to the other end.
 // Mouse: dragging turns the handle by the angle the pointer sweeps round the
-// centre; the mouse wheel steps by one position, also across the ends.
+// centre; a notch of the mouse wheel turns it as Page Up or Page Down does,
+// also across the ends.
 // Keyboard (no modifier): the up and right arrows add one position, the down
 // and left arrows take one away, Page Up and Page Down ten, across the ends
 // in the same way.
@@ -49,10 +50,15 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void wheelEvent(QWheelEvent* e) override { stepByWheel(e); }
+    // A turn may hold hundreds of positions, so that one position a notch
+    // would not show: a notch moves a page.
+    int wheelStep() const override { return PageStep; }
     QList<KeyStep> keySteps() const override;
     bool wrapsAround() const override { return true; }
 
 private:
+    static constexpr int PageStep = 10; // Page Up, Page Down and a wheel notch
+
     // Angle of pt round the centre, clockwise from up, or a negative value at the centre.
     double pointerAngle(QPointF pt) const;
     void turnTo(double angle);

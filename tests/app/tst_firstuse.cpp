@@ -15,9 +15,13 @@ private slots:
     void closingEndsTheProgram();
     void windowCaptions();
     void captionsFitTheirBoxes();
+    void startsInTheMainWindow();
     void tabReachesEveryControl();
+    void keysThatShowAWindowLeaveTheKeyboard_data();
+    void keysThatShowAWindowLeaveTheKeyboard();
     void ledKeys();
     void wheelKeys();
+    void mouseWheelTurnsTheCutoff();
     void enterOpensTheBox_data();
     void enterOpensTheBox();
     void clickableValuesShowIt();
@@ -92,6 +96,16 @@ void FirstUseTest::captionsFitTheirBoxes()
     }
 }
 
+void FirstUseTest::startsInTheMainWindow()
+{
+    // Whichever window came on screen last, the keyboard is on the first
+    // preset of the main window.
+    QTRY_COMPARE(QApplication::activeWindow(), &W());
+    QCoreApplication::processEvents();
+    QCOMPARE(QApplication::activeWindow(), &W());
+    QCOMPARE(QApplication::focusWidget(), U().VrPowerButton[1]);
+}
+
 void FirstUseTest::tabReachesEveryControl()
 {
     Click(U().VrPowerButton[2]); // "voir signal" on screen
@@ -107,16 +121,60 @@ void FirstUseTest::tabReachesEveryControl()
         expected << U().VrCheckLed[k] << U().Vramp[k] << U().VrSwitch[k];
     for (TVrCheckLed* led : U().FilterLed)
         expected << led;
-    expected << U().Label17 << U().VrNum1 << U().VrWheel1 << U().VrTrackBar1 << U().VrCheckLed19
-             << U().VrCheckLed20 << U().VrCheckLed21;
+    expected << U().VrBitmapImage1 << U().Label17 << U().VrNum1 << U().VrWheel1 << U().VrTrackBar1
+             << U().VrCheckLed19 << U().VrCheckLed20 << U().VrCheckLed21;
+    const QImage pictureWithoutFocus = U().VrBitmapImage1->grab().toImage();
     QList<QWidget*> reached{QApplication::focusWidget()};
     for (int i = 1; i < expected.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         reached << QApplication::focusWidget();
+        if (reached.last() == U().VrBitmapImage1) // the focus shows on the picture
+            QVERIFY(U().VrBitmapImage1->grab().toImage() != pictureWithoutFocus);
     }
     QCOMPARE(reached, expected);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), U().VrPowerButton[1]); // round again
+}
+
+void FirstUseTest::keysThatShowAWindowLeaveTheKeyboard_data()
+{
+    // A control of the main window, the key pressed on it, the window it
+    // shows: that window comes on screen, and the keyboard stays on the
+    // control, so that Tab goes on to the control's neighbour.
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("next");
+    QTest::addRow("Spectre entrée") << "VrCheckLed20" << int(Qt::Key_Space) << "Spectre(s)" << "VrCheckLed21";
+    QTest::addRow("Spectre sortie") << "VrCheckLed21" << int(Qt::Key_Space) << "Spectre(s)" << "VrPowerButton1";
+    QTest::addRow("Carré") << "VrPowerButton2" << int(Qt::Key_Space)
+                           << "Signal carré rapport cyclique variable" << "VrPowerButton3";
+    QTest::addRow("filter picture, Enter") << "VrBitmapImage1" << int(Qt::Key_Return) << "Réponse du filtre"
+                                           << "Label17";
+    QTest::addRow("filter picture, space") << "VrBitmapImage1" << int(Qt::Key_Space) << "Réponse du filtre"
+                                           << "Label17";
+}
+
+void FirstUseTest::keysThatShowAWindowLeaveTheKeyboard()
+{
+    QFETCH(QString, control);
+    QFETCH(int, key);
+    QFETCH(QString, window);
+    QFETCH(QString, next);
+    QTRY_COMPARE(QApplication::activeWindow(), &W());
+    QWidget* c = Ui::Get<QWidget>(W(), control);
+    c->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(c, Qt::Key(key));
+    QWidget* shown = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->windowTitle() == window)
+            shown = w;
+    QVERIFY(shown && shown->isVisible());
+    QCoreApplication::processEvents(); // whatever the window system made of the new window
+    QCOMPARE(QApplication::activeWindow(), &W());
+    QCOMPARE(QApplication::focusWidget(), c);
+    QTest::keyClick(c, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), Ui::Get<QWidget>(W(), next));
 }
 
 void FirstUseTest::ledKeys()
@@ -171,6 +229,41 @@ void FirstUseTest::wheelKeys()
     QCOMPARE(wheel->Position(), 100);
     QCOMPARE(S().Filter.CutoffHz, 1.0);
     QCOMPARE(S().Filter.BandwidthHz, 1.41);
+}
+
+void FirstUseTest::mouseWheelTurnsTheCutoff()
+{
+    // A notch of the mouse wheel turns the knob as Page Up and Page Down
+    // do, through its handler, decades included.
+    Click(U().FilterLed[3]);
+    TVrWheel* wheel = U().VrWheel1;
+    auto turn = [wheel](int delta) {
+        QWheelEvent e(QPointF(42, 42), wheel->mapToGlobal(QPointF(42, 42)), QPoint(), QPoint(0, delta),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(wheel, &e);
+    };
+    wheel->setPosition(550);
+    turn(-120);
+    QCOMPARE(wheel->Position(), 540);
+    QCOMPARE(S().Filter.CutoffHz, 5.0); // 5.4 Hz, in whole hertz
+    QCOMPARE(U().VrNum1->Value(), 5);
+    // Up past the end of the turn: the next decade, as when the knob is
+    // dragged round.
+    wheel->setPosition(995);
+    QCOMPARE(S().Filter.CutoffHz, 10.0);
+    turn(120);
+    QCOMPARE(wheel->Position(), 104);
+    QCOMPARE(WheelDecade(), 2);
+    turn(120);
+    QCOMPARE(S().Filter.CutoffHz, 11.0);
+    QCOMPARE(U().VrNum1->Value(), 11);
+    QCOMPARE(S().Filter.BandwidthHz, 2 * 11 * 0.705);
+    // A fine wheel's fractions add up to a notch; back down past the start.
+    for (int i = 0; i < 8; ++i)
+        turn(-30);
+    QCOMPARE(wheel->Position(), 995);
+    QCOMPARE(WheelDecade(), 1);
+    QCOMPARE(S().Filter.CutoffHz, 10.0);
 }
 
 void FirstUseTest::enterOpensTheBox_data()

@@ -17,6 +17,8 @@ private slots:
     void init() { StartProgram(); }
     void cleanup() { StopProgram(); }
     void ledsShowRedrawAndHide();
+    void closeBoxPutsTheLedsOut_data();
+    void closeBoxPutsTheLedsOut();
     void resizeRule_data();
     void resizeRule();
     void valuesTwiceRestoreThePicture();
@@ -48,6 +50,36 @@ void SpectrumWindowTest::ledsShowRedrawAndHide()
     QVERIFY(Spectra().Picture() != before);
     Click(U().VrCheckLed21);
     QVERIFY(!Spectra().isVisible());
+}
+
+void SpectrumWindowTest::closeBoxPutsTheLedsOut_data()
+{
+    QTest::addColumn<bool>("input");
+    QTest::addColumn<bool>("output");
+    QTest::addRow("input") << true << false;
+    QTest::addRow("output") << false << true;
+    QTest::addRow("both") << true << true;
+}
+
+void SpectrumWindowTest::closeBoxPutsTheLedsOut()
+{
+    // Closed as the window manager asks: it goes, and so do the LEDs and the
+    // choice they stand for, as if the user had put them out.
+    QFETCH(bool, input);
+    QFETCH(bool, output);
+    if (input)
+        Click(U().VrCheckLed20);
+    if (output)
+        Click(U().VrCheckLed21);
+    QVERIFY(Spectra().isVisible());
+    QVERIFY(Spectra().close());
+    QVERIFY(!Spectra().isVisible());
+    QVERIFY(!U().VrCheckLed20->Checked() && !U().VrCheckLed21->Checked());
+    QVERIFY(!S().Display.ShowInputSpectrum && !S().Display.ShowOutputSpectrum);
+    // Lit again, it comes back.
+    Click(U().VrCheckLed21);
+    QVERIFY(Spectra().isVisible());
+    QVERIFY(S().Display.ShowOutputSpectrum);
 }
 
 void SpectrumWindowTest::resizeRule_data()

@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <functional>
+#include <numbers>
 #include <vector>
 
 namespace {
@@ -56,7 +59,7 @@ TEST(Presets, FixedTables)
         {PresetKind::Free, 0, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
         {PresetKind::Triangle, 0, {100, 0, 11, 0, 4, 0, 2, 0, 1, 0, 1, 0}, {0, 0, 180, 0, 0, 0, 180, 0, 0, 0, 180, 0}},
         {PresetKind::HalfWave, 64, {100, 42, 0, 8, 0, 4, 0, 2, 0, 1, 0, 1}, {90, 90, 0, -90, 0, 90, 0, -90, 0, 90, 0, -90}},
-        {PresetKind::FullWave, 150, {0, 100, 0, 31, 0, 13, 0, 7, 0, 5, 0, 3}, {0, 90, 0, -90, 0, 90, 0, -90, 0, 90, 0, -90}},
+        {PresetKind::FullWave, 150, {0, 100, 0, 20, 0, 9, 0, 5, 0, 3, 0, 2}, {0, 90, 0, -90, 0, 90, 0, -90, 0, 90, 0, -90}},
         {PresetKind::ThreePulse, 400, {0, 0, 100, 0, 0, 23, 0, 0, 10, 0, 0, 6}, {0, 0, 90, 0, 0, -90, 0, 0, 90, 0, 0, -90}},
     };
     for (const auto& c : cases) {
@@ -77,6 +80,59 @@ TEST(Presets, FixedTables)
     none.Preset = PresetKind::None;
     PresetPositions p;
     EXPECT_FALSE(PresetPositionsFor(none, p));
+}
+
+// The four fixed waveforms against their Fourier series, found here by
+// integrating one period of each shape: every amplitude is its harmonic in
+// per cent of the largest one, rounded; every phase is the sign of that
+// harmonic in the sine basis (0 or 180 degrees for a sine term, +90 or -90
+// for a cosine term); the mean is in the same per cent.
+TEST(Presets, FixedTablesFollowTheirSeries)
+{
+    using std::numbers::pi;
+    const struct {
+        PresetKind kind;
+        std::function<double(double)> shape; // one period over theta in [0, 2 pi)
+    } cases[] = {
+        {PresetKind::Triangle, [](double t) { return std::asin(std::sin(t)); }},
+        {PresetKind::HalfWave, [](double t) { return std::max(std::cos(t), 0.0); }},
+        {PresetKind::FullWave, [](double t) { return std::fabs(std::cos(t)); }},
+        {PresetKind::ThreePulse,
+         [](double t) { return std::max({std::cos(t), std::cos(t - 2 * pi / 3), std::cos(t + 2 * pi / 3)}); }},
+    };
+    constexpr int N = 1 << 14;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<char>(c.kind));
+        double mean = 0;
+        std::vector<double> a(13), b(13), amplitude(13);
+        for (int i = 0; i < N; ++i) {
+            const double t = 2 * pi * i / N;
+            const double v = c.shape(t);
+            mean += v / N;
+            for (int k = 1; k <= 12; ++k) {
+                a[k] += 2 * v * std::cos(k * t) / N;
+                b[k] += 2 * v * std::sin(k * t) / N;
+            }
+        }
+        for (int k = 1; k <= 12; ++k)
+            amplitude[k] = std::hypot(a[k], b[k]);
+        const double largest = *std::max_element(amplitude.begin(), amplitude.end());
+
+        SignalState s;
+        s.Preset = c.kind;
+        PresetPositions p;
+        ASSERT_TRUE(PresetPositionsFor(s, p));
+        EXPECT_EQ(p.MeanPosition, std::lround(100 * mean / largest));
+        for (int k = 1; k <= 12; ++k) {
+            const long percent = std::lround(100 * amplitude[k] / largest);
+            EXPECT_EQ(p.Amplitude[k], percent) << "k " << k;
+            if (percent == 0)
+                continue;
+            // A sin(k w t + phi) with A cos = b and A sin = a.
+            const int degrees = static_cast<int>(std::lround(std::atan2(a[k], b[k]) * 180 / pi));
+            EXPECT_EQ(SwitchDegrees(p.Phase[k]), degrees == -180 ? 180 : degrees) << "k " << k;
+        }
+    }
 }
 
 } // namespace

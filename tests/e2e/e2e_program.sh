@@ -7,7 +7,9 @@
 # captions; then ends it in the three ways a user can (the "Quitter" button,
 # the main window's close box as a window manager sends it, the same with
 # the duty-cycle dialog open), each time checking that the process is gone
-# within two seconds with status 0. The screenshots stay in OUTDIR.
+# within two seconds with status 0; last, shows and hides the spectrum window
+# from the keyboard, which stays in the main window. The screenshots stay in
+# OUTDIR.
 # Usage: e2e_program.sh PROGRAM OUTDIR
 set -eu
 PROGRAM=$1
@@ -126,5 +128,46 @@ click 136 16
 find_window 'Signal carré rapport cyclique variable' >/dev/null
 /usr/bin/python3 "$HERE/wm_delete.py" "$MAIN"
 ends "close box, duty-cycle dialog open"
+
+# 4. The keyboard starts in the main window, on "Synth libre"; Shift+Tab
+# twice reaches "Spectre entrée". The space bar shows the spectrum window and
+# leaves the keyboard on the LED, so the same key hides it again. The
+# window's close box puts the LED out: the space bar lights it again. Once on
+# the bare display, once more under a window manager when there is one, since
+# a window manager gives the keyboard to new windows unless told not to.
+gone() { # caption: no visible window has it within 5 s
+    for _ in $(seq 1 25); do
+        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+        sleep 0.2
+    done
+    return 1
+}
+keyboard() { # where
+    start
+    [ "$(xdotool getwindowfocus)" = "$MAIN" ] || fail "$1: the keyboard is not in the main window at start-up"
+    xdotool key shift+Tab shift+Tab space
+    SPECTRA=$(find_window 'Spectre\(s\)')
+    sleep 0.5
+    [ "$(xdotool getwindowfocus)" = "$MAIN" ] || fail "$1: the spectrum window took the keyboard"
+    xdotool key space
+    gone 'Spectre\(s\)' || fail "$1: the space bar did not put \"Spectre entrée\" out"
+    xdotool key space
+    SPECTRA=$(find_window 'Spectre\(s\)')
+    /usr/bin/python3 "$HERE/wm_delete.py" "$SPECTRA"
+    gone 'Spectre\(s\)' || fail "$1: the spectrum window's close box did not close it"
+    xdotool key space
+    find_window 'Spectre\(s\)' >/dev/null
+    echo "keyboard, $1: the spectrum window came and went, the keyboard stayed in the main window"
+    /usr/bin/python3 "$HERE/wm_delete.py" "$MAIN"
+    ends "close box after the keyboard, $1"
+}
+keyboard "no window manager"
+if command -v openbox >/dev/null 2>&1; then
+    openbox >/dev/null 2>&1 &
+    WM=$!
+    sleep 1
+    keyboard "openbox"
+    kill "$WM" 2>/dev/null || true
+fi
 
 echo "1 passed, 0 failed"

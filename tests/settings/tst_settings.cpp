@@ -141,6 +141,9 @@ private slots:
     void copySize_data();
     void copySize();
     void spectrumMode();
+    void tabRunsAsTheDialogReads();
+    void labelsAnswerTheKeyboard_data();
+    void labelsAnswerTheKeyboard();
 
 private:
     void Fill(const QString& f, const QString& a, const QString& p, const QString& c, const QString& k);
@@ -726,6 +729,11 @@ void SettingsTest::colours()
     QCOMPARE(*fields[field], Colour(0x123456));
     QCOMPARE(l->textColour(), QColor(0x12, 0x34, 0x56));
     QCOMPARE(m_main->Log, resetsPoints ? QStringList({"points"}) : QStringList());
+    // The space bar on the label does what the click does.
+    m_dialogs.Colours.push(QColor(0x65, 0x43, 0x21));
+    QTest::keyClick(l, Qt::Key_Space);
+    QCOMPARE(*fields[field], Colour(0x654321));
+    QCOMPARE(l->textColour(), QColor(0x65, 0x43, 0x21));
     // No other colour moved.
     const std::array<Colour*, 18> old = ColourFields(untouched.Display);
     for (int i = 0; i < 18; ++i)
@@ -817,6 +825,81 @@ void SettingsTest::spectrumMode()
     QCOMPARE(m_s.Display.SpectrumMode, SpectrumMode::Percent);
     QVERIFY(!f.RadioButton[2]->Checked() && !f.RadioButton[3]->Checked());
     QCOMPARE(m_main->Log, QStringList({"spectra", "spectra", "spectra"}));
+}
+
+void SettingsTest::tabRunsAsTheDialogReads()
+{
+    // The dialog opens on the frequency field; Tab goes down the left
+    // column, down the graphs group (the colour legend a column at a time),
+    // then along the bottom; every clickable label on the way shows that it
+    // has the focus.
+    TForm2& f = *m_form;
+    f.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f));
+    QCOMPARE(QApplication::focusWidget(), f.VrNumEdit1);
+    QList<QWidget*> expected;
+    for (const char* name : {"VrNumEdit1", "VrStrEdit1", "VrStrEdit2", "VrNumEdit2", "VrNumEdit3", "RadioButton1",
+                             "RadioButton2", "RadioButton3", "choixquad", "CheckBox1"})
+        expected << f.findChild<QWidget*>(QString::fromLatin1(name));
+    expected << f.RadioGroup1->Item(0) << f.RadioGroup1->Item(1);
+    for (const char* name : {"Label6", "VrDemoButton2", "Label3", "Label24", "Label17", "Label29", "Label30",
+                             "Label31", "Label7", "Label8", "Label5", "Label9", "Label10", "Label11", "Label12",
+                             "Label13", "Label23", "Label14", "Label15", "Label16", "OKbutt", "Label25", "Label27"})
+        expected << f.findChild<QWidget*>(QString::fromLatin1(name));
+    QVERIFY(!expected.contains(nullptr));
+    QHash<QWidget*, QImage> unfocused;
+    for (TClickableLabel* l : f.findChildren<TClickableLabel*>())
+        unfocused.insert(l, l->grab().toImage());
+
+    QList<QWidget*> reached{QApplication::focusWidget()};
+    for (int i = 1; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* w = QApplication::focusWidget();
+        reached << w;
+        if (unfocused.contains(w))
+            QVERIFY2(w->grab().toImage() != unfocused.value(w), qPrintable(w->objectName()));
+    }
+    QCOMPARE(reached, expected);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), f.VrNumEdit1); // round again
+}
+
+void SettingsTest::labelsAnswerTheKeyboard_data()
+{
+    // Enter, Return and the space bar on a clickable label open what a click
+    // opens: its input box or the colour picker.
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("opens"); // an input box's caption, or "picker"
+    QTest::addRow("graduation length, space") << "Label6" << int(Qt::Key_Space) << "Longueur des graduations";
+    QTest::addRow("axis colour, Return") << "Label3" << int(Qt::Key_Return) << "picker";
+    QTest::addRow("harmonic 12 colour, Enter") << "Label16" << int(Qt::Key_Enter) << "picker";
+    QTest::addRow("copy width, Return") << "Label25" << int(Qt::Key_Return) << "Entrer la largeur";
+    QTest::addRow("copy height, space") << "Label27" << int(Qt::Key_Space) << "Entrer la hauteur";
+}
+
+void SettingsTest::labelsAnswerTheKeyboard()
+{
+    QFETCH(QString, label);
+    QFETCH(int, key);
+    QFETCH(QString, opens);
+    auto* l = m_form->findChild<TClickableLabel*>(label);
+    QVERIFY(l);
+    QCOMPARE(l->focusPolicy(), Qt::StrongFocus);
+    QTest::keyClick(l, Qt::Key(key));
+    if (opens == QLatin1String("picker")) {
+        QCOMPARE(m_dialogs.ColourPickersOpenedAt.size(), 1);
+        QVERIFY(m_dialogs.Boxes.isEmpty());
+    } else {
+        QCOMPARE(m_dialogs.Boxes.size(), 1);
+        QCOMPARE(m_dialogs.Boxes[0].caption, opens);
+        QVERIFY(m_dialogs.ColourPickersOpenedAt.isEmpty());
+    }
+    // A key held down opens it once; with Ctrl, not at all.
+    QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(l, &repeat);
+    QTest::keyClick(l, Qt::Key(key), Qt::ControlModifier);
+    QCOMPARE(m_dialogs.Boxes.size() + m_dialogs.ColourPickersOpenedAt.size(), 1);
 }
 
 QTEST_MAIN(SettingsTest)

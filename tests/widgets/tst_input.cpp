@@ -77,7 +77,8 @@ private slots:
     void sliderTrackClick();
     void wheelDragAcrossEnd_data();
     void wheelDragAcrossEnd();
-    void wheelMouseWheelWraps();
+    void wheelMouseWheel_data();
+    void wheelMouseWheel();
     void powerButton();
     void demoButtonFonts();
     void xiButtonHoverFace();
@@ -232,20 +233,47 @@ void TestInput::wheelDragAcrossEnd()
     QCOMPARE(spy.count(), positions.size() - 1);
 }
 
-void TestInput::wheelMouseWheelWraps()
+void TestInput::wheelMouseWheel_data()
 {
+    // The knob of the cut-off, 100 ... 1000; a notch (120) turns it as Page
+    // Up does, ten positions, a passage across the ends included.
+    QTest::addColumn<int>("start");
+    QTest::addColumn<QList<int>>("deltas"); // angleDelta().y() of successive events
+    QTest::addColumn<QList<int>>("positions"); // after each change
+    QTest::addRow("a notch up") << 550 << QList<int>{120} << QList<int>{560};
+    QTest::addRow("two notches down") << 550 << QList<int>{-240} << QList<int>{540, 530};
+    QTest::addRow("quarter notches of a fine wheel") << 550 << QList<int>{30, 30, 30, 30, 30} << QList<int>{560};
+    QTest::addRow("halves there and back") << 550 << QList<int>{60, -60, 60} << QList<int>{};
+    // Each notch is one change, so the passage from one end to the other
+    // shows as a jump between two changes, as when the knob is dragged.
+    QTest::addRow("up past the end") << 985 << QList<int>{360} << QList<int>{995, 104, 114};
+    QTest::addRow("down past the start") << 105 << QList<int>{-120} << QList<int>{996};
+    // A turn as large as the device can send stops after one turn (901
+    // positions, 91 notches).
+    QList<int> turn;
+    for (int p = 550; turn.size() < 91;)
+        turn << (p = 100 + (p - 100 + 10) % 901);
+    QTest::addRow("no more than a turn") << 550 << QList<int>{120 * 1000000} << turn;
+}
+
+void TestInput::wheelMouseWheel()
+{
+    QFETCH(int, start);
+    QFETCH(QList<int>, deltas);
+    QFETCH(QList<int>, positions);
     TVrWheel w;
     w.setMaxValue(1000);
     w.setMinValue(100);
-    w.setPosition(1000);
-    QWheelEvent up(QPointF(40, 40), QPointF(40, 40), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
-                   Qt::NoScrollPhase, false);
-    QApplication::sendEvent(&w, &up);
-    QCOMPARE(w.Position(), 100);
-    QWheelEvent down(QPointF(40, 40), QPointF(40, 40), QPoint(), QPoint(0, -240), Qt::NoButton, Qt::NoModifier,
-                     Qt::NoScrollPhase, false);
-    QApplication::sendEvent(&w, &down);
-    QCOMPARE(w.Position(), 999);
+    w.setPosition(start);
+    QList<int> changes;
+    connect(&w, &TVrWheel::OnChange, this, [&changes](TVrWheel* s) { changes << s->Position(); });
+    for (int delta : deltas) {
+        QWheelEvent e(QPointF(40, 40), QPointF(40, 40), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&w, &e);
+        QVERIFY(e.isAccepted());
+    }
+    QCOMPARE(changes, positions);
 }
 
 void TestInput::powerButton()
