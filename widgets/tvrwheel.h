@@ -50,14 +50,11 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void wheelEvent(QWheelEvent* e) override { stepByWheel(e); }
-    // A turn may hold hundreds of positions, so that one position a notch
-    // would not show: a notch moves a page.
-    int wheelStep() const override { return PageStep; }
     QList<KeyStep> keySteps() const override;
     bool wrapsAround() const override { return true; }
 
 private:
-    static constexpr int PageStep = 10; // Page Up, Page Down and a wheel notch
+    static constexpr int PageStep = 10; // Page Up and Page Down
 
     // Angle of pt round the centre, clockwise from up, or a negative value at the centre.
     double pointerAngle(QPointF pt) const;

@@ -233,8 +233,8 @@ void FirstUseTest::wheelKeys()
 
 void FirstUseTest::mouseWheelTurnsTheCutoff()
 {
-    // A notch of the mouse wheel turns the knob as Page Up and Page Down
-    // do, through its handler, decades included.
+    // A notch of the mouse wheel turns the knob one position, through its
+    // handler, decades included.
     Click(U().FilterLed[3]);
     TVrWheel* wheel = U().VrWheel1;
     auto turn = [wheel](int delta) {
@@ -244,24 +244,25 @@ void FirstUseTest::mouseWheelTurnsTheCutoff()
     };
     wheel->setPosition(550);
     turn(-120);
-    QCOMPARE(wheel->Position(), 540);
-    QCOMPARE(S().Filter.CutoffHz, 5.0); // 5.4 Hz, in whole hertz
+    QCOMPARE(wheel->Position(), 549);
+    QCOMPARE(S().Filter.CutoffHz, 5.0); // 5.49 Hz, in whole hertz
     QCOMPARE(U().VrNum1->Value(), 5);
     // Up past the end of the turn: the next decade, as when the knob is
     // dragged round.
-    wheel->setPosition(995);
+    wheel->setPosition(1000);
     QCOMPARE(S().Filter.CutoffHz, 10.0);
     turn(120);
-    QCOMPARE(wheel->Position(), 104);
+    QCOMPARE(wheel->Position(), 100);
     QCOMPARE(WheelDecade(), 2);
-    turn(120);
+    turn(10 * 120);
+    QCOMPARE(wheel->Position(), 110);
     QCOMPARE(S().Filter.CutoffHz, 11.0);
     QCOMPARE(U().VrNum1->Value(), 11);
     QCOMPARE(S().Filter.BandwidthHz, 2 * 11 * 0.705);
-    // A fine wheel's fractions add up to a notch; back down past the start.
-    for (int i = 0; i < 8; ++i)
+    // A fine wheel's fractions add up to notches; back down past the start.
+    for (int i = 0; i < 4 * 11; ++i)
         turn(-30);
-    QCOMPARE(wheel->Position(), 995);
+    QCOMPARE(wheel->Position(), 1000);
     QCOMPARE(WheelDecade(), 1);
     QCOMPARE(S().Filter.CutoffHz, 10.0);
 }

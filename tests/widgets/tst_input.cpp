@@ -235,24 +235,24 @@ void TestInput::wheelDragAcrossEnd()
 
 void TestInput::wheelMouseWheel_data()
 {
-    // The knob of the cut-off, 100 ... 1000; a notch (120) turns it as Page
-    // Up does, ten positions, a passage across the ends included.
+    // The knob of the cut-off, 100 ... 1000; a notch (120) turns it one
+    // position, a passage across the ends included.
     QTest::addColumn<int>("start");
     QTest::addColumn<QList<int>>("deltas"); // angleDelta().y() of successive events
     QTest::addColumn<QList<int>>("positions"); // after each change
-    QTest::addRow("a notch up") << 550 << QList<int>{120} << QList<int>{560};
-    QTest::addRow("two notches down") << 550 << QList<int>{-240} << QList<int>{540, 530};
-    QTest::addRow("quarter notches of a fine wheel") << 550 << QList<int>{30, 30, 30, 30, 30} << QList<int>{560};
+    QTest::addRow("a notch up") << 550 << QList<int>{120} << QList<int>{551};
+    QTest::addRow("two notches down") << 550 << QList<int>{-240} << QList<int>{549, 548};
+    QTest::addRow("quarter notches of a fine wheel") << 550 << QList<int>{30, 30, 30, 30, 30} << QList<int>{551};
     QTest::addRow("halves there and back") << 550 << QList<int>{60, -60, 60} << QList<int>{};
     // Each notch is one change, so the passage from one end to the other
     // shows as a jump between two changes, as when the knob is dragged.
-    QTest::addRow("up past the end") << 985 << QList<int>{360} << QList<int>{995, 104, 114};
-    QTest::addRow("down past the start") << 105 << QList<int>{-120} << QList<int>{996};
+    QTest::addRow("up past the end") << 998 << QList<int>{360} << QList<int>{999, 1000, 100};
+    QTest::addRow("down past the start") << 100 << QList<int>{-120} << QList<int>{1000};
     // A turn as large as the device can send stops after one turn (901
-    // positions, 91 notches).
+    // positions, 901 notches).
     QList<int> turn;
-    for (int p = 550; turn.size() < 91;)
-        turn << (p = 100 + (p - 100 + 10) % 901);
+    for (int p = 550; turn.size() < 901;)
+        turn << (p = 100 + (p - 100 + 1) % 901);
     QTest::addRow("no more than a turn") << 550 << QList<int>{120 * 1000000} << turn;
 }
 
