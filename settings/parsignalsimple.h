@@ -168,7 +168,6 @@ private:
     void Connect();
     void ShowColour(int index);
     void ShowBackground();
-    void ConversionError(const QString& text);
     bool IsOwnWindow(const QWindow* w) const;
     void FocusWindowChanged(QWindow* w);
 
