@@ -434,6 +434,7 @@ void BoundsTest::timeGraphShape()
     };
     const QImage ordinary = picture(ordinaryFullScale, ordinaryGain);
     const QImage bound = picture(fullScale, gain);
+    bound.save(QStringLiteral(PICTURE_DIR "/bounds-time-%1.png").arg(QTest::currentDataTag()).replace(' ', '-'));
     QVERIFY2(m_dialogs.Errors.isEmpty() && m_dialogs.Messages.isEmpty(),
              qPrintable((m_dialogs.Errors + m_dialogs.Messages).join('|')));
     CheckFinite();
@@ -491,6 +492,7 @@ void BoundsTest::spectraShape()
     };
     const QImage ordinary = picture(QStringLiteral("1"), ordinaryGain);
     const QImage bound = picture(fullScale, gain);
+    bound.save(QStringLiteral(PICTURE_DIR "/bounds-spectra-%1.png").arg(QTest::currentDataTag()).replace(' ', '-'));
     QVERIFY(m_dialogs.Errors.isEmpty() && m_dialogs.Messages.isEmpty());
     CheckFinite();
 
