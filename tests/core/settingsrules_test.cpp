@@ -168,8 +168,9 @@ TEST(SettingsRules, ClickToChangeValues)
         EXPECT_EQ(whole && IsGraduationLengthAllowed(*whole), c.length);
         const std::optional<std::int32_t> px = CopySizeFromText(c.text);
         EXPECT_EQ(px, c.copyPx);
-        if (px)
+        if (px) {
             EXPECT_TRUE(*px >= MinCopySizePx && *px <= MaxCopySizePx);
+        }
     }
     EXPECT_EQ(CopySizeText(567), "15");
     EXPECT_EQ(CopySizeText(MaxCopySizePx), "30");
