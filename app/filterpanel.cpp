@@ -222,6 +222,8 @@ void FilterPanel::entrefrqmanu()
     m_cycle.Redraw();
 }
 
+// A typed static gain: a number the filters can take (0 and negative gains
+// included), or "Mauvaise entrée" and the gain stays.
 void FilterPanel::Label17Click()
 {
     const std::optional<QString> answer =
@@ -229,7 +231,10 @@ void FilterPanel::Label17Click()
                            QStringLiteral("valeur numérique:"), QStringLiteral("1"));
     if (!answer)
         return; // a cancelled box changes nothing
-    m_state.Filter.StaticGain = ParseNumber(answer->toStdString());
+    if (!AcceptTypedStaticGain(answer->toStdString(), m_state.Filter)) {
+        m_dialogs.Message(m_window, QStringLiteral("Mauvaise entrée"));
+        return;
+    }
     Label17->setCaption(NumberText(m_state.Filter.StaticGain));
     m_cycle.Redraw();
 }

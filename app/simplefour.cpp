@@ -84,8 +84,10 @@ void Tfensynth::BuildControls()
     Text(VrDisplay2, QStringLiteral("Fréquence:"), 12, 15, 13, true);
     Label6 = Named(Text(VrDisplay2, QStringLiteral("100"), 100, 13, 16, true, QColor(0x00, 0x00, 0xA0)), "Label6");
     Label2 = Named(Text(VrDisplay2, QStringLiteral("Hz"), 170, 15, 13, true), "Label2");
-    Text(VrDisplay2, QStringLiteral("Val pour 100%:"), 220, 15, 13, true);
-    Label5 = Named(Text(VrDisplay2, QStringLiteral("1"), 330, 13, 16, true, QColor(0x00, 0x00, 0xA0)), "Label5");
+    // The full scale's read-out has room for its longest text, " 1.23E-100"
+    // (80 pixels), before the panel's edge.
+    Text(VrDisplay2, QStringLiteral("Val pour 100%:"), 202, 15, 13, true);
+    Label5 = Named(Text(VrDisplay2, QStringLiteral("1"), 298, 13, 16, true, QColor(0x00, 0x00, 0xA0)), "Label5");
 
     VrCheckLed13 = Place(new TVrCheckLed(QStringLiteral("voir signal"), this), "VrCheckLed13", 400, 40, 104, 20);
     VrDemoButton2 = Place(new TVrDemoButton(QStringLiteral("Parametres"), this), "VrDemoButton2", 408, 64, 96, 24);

@@ -3,6 +3,7 @@
 
 #include "numbers.h"
 #include "rounding.h"
+#include "signallimits.h"
 
 #include <cmath>
 
@@ -76,11 +77,20 @@ FrequencyReadout ShowBandwidth(FilterState& filter)
 bool AcceptTypedFrequency(std::string_view text, FilterState& filter)
 {
     double f = 0.0;
-    if (!TryParseNumber(text, f) || f > 1000000 || f < 0)
+    if (!TryParseTypedNumber(text, f) || f > 1000000 || f < 0)
         return false;
     const double whole = Round(Held(f));
     if (whole < 1)
         return false;
     filter.CutoffHz = whole;
+    return true;
+}
+
+bool AcceptTypedStaticGain(std::string_view text, FilterState& filter)
+{
+    double g = 0.0;
+    if (!TryParseTypedNumber(text, g) || !IsStaticGainAllowed(g))
+        return false;
+    filter.StaticGain = g == 0.0 ? 0.0 : g; // "-0" is 0
     return true;
 }

@@ -2,8 +2,8 @@
 #pragma once
 
 // The arithmetic behind the filter controls of the main window: the
-// endless cut-off wheel, the damping track bar, the typed frequency and
-// the -3 dB bandwidth read-out.
+// endless cut-off wheel, the damping track bar, the typed frequency, the
+// typed static gain and the -3 dB bandwidth read-out.
 
 #include "sharedstate.h"
 
@@ -45,3 +45,8 @@ FrequencyReadout ShowBandwidth(FilterState& filter);
 // A text that rounds to 0 Hz is refused too, since the filters divide by the
 // cut-off. On refusal CutoffHz is left as it was.
 bool AcceptTypedFrequency(std::string_view text, FilterState& filter);
+
+// A typed static gain: the whole text must be a number (TryParseTypedNumber)
+// that IsStaticGainAllowed takes: 0, or a magnitude of 1e-100 ... 1e100 of
+// either sign. On refusal StaticGain is left as it was.
+bool AcceptTypedStaticGain(std::string_view text, FilterState& filter);

@@ -254,6 +254,17 @@ bool TryParseNumber(std::string_view text, double& value)
     return true;
 }
 
+bool TryParseTypedNumber(std::string_view text, double& value)
+{
+    double v = 0.0;
+    if (!TryParseNumber(text, v))
+        return false;
+    if (v != 0.0 ? std::fabs(v) < DBL_MIN : !ScanNumber(text).zero)
+        return false;
+    value = v;
+    return true;
+}
+
 double RoundToDigits(int n, double x)
 {
     if (n < 1)

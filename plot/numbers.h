@@ -44,6 +44,12 @@ double ParseNumber(std::string_view text);
 // decimal separator as ParseNumber.
 bool TryParseNumber(std::string_view text, double& value);
 
+// TryParseNumber for a value the user types in: it also fails when the
+// number is not zero but lies below the smallest normal double, where it
+// would read as a subnormal or as 0 ("1e-320", "1e-400"). What it accepts
+// is 0 or a finite double of magnitude DBL_MIN ... DBL_MAX.
+bool TryParseTypedNumber(std::string_view text, double& value);
+
 // x rounded to n + 1 significant digits (n is held within 1..17): x is
 // written in exponent form with n mantissa decimals and read back.
 // RoundToDigits(2, 14.99148) == 15.

@@ -3,8 +3,7 @@
 
 #include "dialogservice.h"
 #include "numbers.h"
-#include "rounding.h"
-#include "sampling.h"
+#include "settingsrules.h"
 #include "tvrcheckled.h"
 #include "tvrdemobutton.h"
 #include "tvrnumedit.h"
@@ -21,8 +20,6 @@
 #include <QWindow>
 
 #include <algorithm>
-#include <cfloat>
-#include <cmath>
 
 // The build passes the project's version.
 #ifndef PROGRAM_VERSION
@@ -33,16 +30,6 @@ using VrPanel::Place;
 using VrPanel::Text;
 
 namespace {
-
-// Copy sizes are kept in pixels and shown in centimetres.
-constexpr long double CmPerPixel = 0.02644L;
-
-// Periods fewer than this would make the time axis of the highest
-// frequency shorter than the smallest normal double.
-constexpr double SmallestPeriods = DBL_MIN * 1e6;
-
-// Longest part of a typed text that an error message quotes.
-constexpr int QuotedTextLimit = 40;
 
 struct ColourLabelRow {
     const char* name;
@@ -79,9 +66,17 @@ QString Fmt(double v)
     return QString::fromStdString(FormatNumber(v));
 }
 
-double Parse(const QString& text)
+QString FromUtf8(std::string_view text)
 {
-    return ParseNumber(text.toStdString());
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A whole-number field as OK reads it, in the field's own locale.
+NumberField Read(const TVrNumEdit* edit)
+{
+    bool ok = false;
+    const double v = edit->Value(&ok);
+    return {edit->text().toStdString(), ok ? std::optional<double>(v) : std::nullopt};
 }
 
 QColor ToQColor(Colour c)
@@ -89,11 +84,9 @@ QColor ToQColor(Colour c)
     return QColor(QRgb(c & 0xFFFFFF));
 }
 
-// A copy size in pixels as the dialog writes it: centimetres to three
-// significant digits.
-QString CopySizeText(std::int32_t px)
+QString CopySize(std::int32_t px)
 {
-    return Fmt(RoundToDigits(2, static_cast<double>(px * CmPerPixel)));
+    return QString::fromStdString(CopySizeText(px));
 }
 
 template <typename T>
@@ -412,68 +405,23 @@ void TForm2::initparamsignal()
         ShowColour(i);
 }
 
-void TForm2::ConversionError(const QString& text)
-{
-    QString quoted = text;
-    if (quoted.size() > QuotedTextLimit)
-        quoted = quoted.left(QuotedTextLimit) + QStringLiteral("…");
-    m_dialogs.Error(this, QStringLiteral("« %1 » n'est pas un nombre valide").arg(quoted));
-}
-
 // Checks and commits the five fields in turn; the first refused one shows
 // its message and ends the handler, leaving the fields before it committed.
 void TForm2::OKbuttClick()
 {
-    SignalState& sig = m_state.Signal;
-    TimeGraphView& view = m_state.View;
-    bool ok = true;
-
-    // A fractional frequency is rounded; one that rounds to 0 Hz is refused
-    // like 0 itself.
-    const double v = VrNumEdit1->Value(&ok);
-    if (!ok)
-        return ConversionError(VrNumEdit1->text());
-    if (v >= 1000000 || v <= 0 || Round(v) < 1)
-        return m_dialogs.Error(this, QStringLiteral("Entrer à nouveau la fréquence"));
-    sig.FundamentalHz = Round(v);
-    ResetTimeRange(m_state);
-
-    // The mean keeps its percentage of full scale.
-    const double a = Parse(VrStrEdit1->text());
-    if (!(a > 0))
-        return m_dialogs.Error(this, QStringLiteral("Entrer à nouveau l amplitude"));
-    const long double r = static_cast<long double>(a) / sig.FullScaleValue;
-    sig.FullScaleValue = a;
-    sig.MeanValue = SaturateToDouble(sig.MeanValue * r);
-
-    // So few periods that the time axis would vanish are refused like 0.
-    const double p = Parse(VrStrEdit2->text());
-    if (p >= 10 || !(p >= SmallestPeriods))
-        return m_dialogs.Error(this, QStringLiteral("Entrer à nouveau le nombre de périodes"));
-    view.PeriodsShown = p;
-    ResetTimeRange(m_state);
-
-    // The mean slider's bound must round to a position the mean read-out can
-    // show (1 ... 999).
-    const double c = VrNumEdit2->Value(&ok);
-    if (!ok)
-        return ConversionError(VrNumEdit2->text());
-    const std::int32_t bound = Round(100.0L * c);
-    if (c <= 0 || c >= 10 || bound < 1 || bound > 999)
-        return m_dialogs.Error(this, QStringLiteral("Entrer à nouveau le coeff max de la valeur moyenne"));
-    emit MeanRangeChanged(bound);
-
-    // A step that rounds to 0 would leave the arrow keys dead.
-    const double k = VrNumEdit3->Value(&ok);
-    if (!ok)
-        return ConversionError(VrNumEdit3->text());
-    if (k <= 0 || k >= 10 || Round(k) < 1)
-        return m_dialogs.Error(this, QStringLiteral("Entrer à nouveau le % incrémental"));
-    emit KeyIncrementChanged(Round(k));
+    const SignalFields fields{Read(VrNumEdit1), VrStrEdit1->text().toStdString(), VrStrEdit2->text().toStdString(),
+                              Read(VrNumEdit2), Read(VrNumEdit3)};
+    const SignalCommit commit = CommitSignalFields(m_state, fields);
+    if (commit.MeanBound)
+        emit MeanRangeChanged(*commit.MeanBound);
+    if (commit.KeyStep)
+        emit KeyIncrementChanged(*commit.KeyStep);
+    if (!commit.Accepted())
+        return m_dialogs.Error(this, FromUtf8(commit.Message));
 
     hide();
     emit FundamentalChanged();
-    emit FullScaleChanged(Fmt(sig.FullScaleValue));
+    emit FullScaleChanged(Fmt(m_state.Signal.FullScaleValue));
     emit RedrawRequested();
 }
 
@@ -512,27 +460,28 @@ void TForm2::Label6Click()
                            QString::number(m_state.Display.Plot.GraduationLength));
     if (!answer)
         return;
-    bool ok = false;
-    const int n = answer->trimmed().toInt(&ok, 10);
-    if (!ok)
-        return ConversionError(*answer);
-    if (n >= 1 && n <= 30)
-        m_state.Display.Plot.GraduationLength = n;
+    const std::optional<std::int32_t> n = ReadWholeNumber(answer->toStdString());
+    if (!n)
+        return m_dialogs.Error(this, FromUtf8(NotANumberMessage(answer->toStdString())));
+    if (IsGraduationLengthAllowed(*n))
+        m_state.Display.Plot.GraduationLength = *n;
     emit PointCountResetRequested();
 }
 
-// The graduation font, taken from the font picker when confirmed.
+// The graduation font, taken from the font picker when confirmed and of a
+// size the graphs are laid out for; another size is refused with a message
+// and the font in force stays, in the state and in the picker.
 void TForm2::VrDemoButton2Click()
 {
     const std::optional<QFont> font = m_dialogs.ChooseFont(this, m_pickerFont);
     if (!font)
         return;
+    const std::int32_t points = FontPoints(font->pointSize(), font->pixelSize());
+    if (!IsGraduationFontSizeAllowed(points))
+        return m_dialogs.Error(this, FromUtf8(FontSizeMessage));
     m_pickerFont = *font;
-    int points = font->pointSize();
-    if (points <= 0 && font->pixelSize() > 0)
-        points = Round(font->pixelSize() * 72.0L / 96.0L);
     m_state.Display.Plot.FontName = font->family().toStdString();
-    m_state.Display.Plot.FontSize = std::max(1, points);
+    m_state.Display.Plot.FontSize = points;
     emit PointCountResetRequested();
 }
 
@@ -560,14 +509,12 @@ void TForm2::CopySizeClick(bool height)
     const std::optional<QString> answer =
         m_dialogs.InputBox(this, height ? QStringLiteral("Entrer la hauteur") : QStringLiteral("Entrer la largeur"),
                            height ? QStringLiteral("Hauteur en cm < 30") : QStringLiteral("Largeur en cm < 30"),
-                           CopySizeText(px));
+                           CopySize(px));
     if (!answer)
         return;
-    const double x = Parse(*answer);
-    const long double pixels = x / CmPerPixel;
-    if (std::trunc(pixels) > 50 && x < 30)
-        px = Round(pixels);
-    (height ? Label27 : Label25)->setText(CopySizeText(px) + QStringLiteral(" cm"));
+    if (const std::optional<std::int32_t> taken = CopySizeFromText(answer->toStdString()))
+        px = *taken;
+    (height ? Label27 : Label25)->setText(CopySize(px) + QStringLiteral(" cm"));
 }
 
 void TForm2::RadioButtonClick(int n)

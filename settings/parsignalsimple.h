@@ -173,7 +173,6 @@ private:
     void SetTabOrder();
     void ShowColour(int index);
     void ShowBackground();
-    void ConversionError(const QString& text);
     bool IsOwnWindow(const QWindow* w) const;
     void FocusWindowChanged(QWindow* w);
 

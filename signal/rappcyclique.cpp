@@ -72,7 +72,7 @@ void Trappcycl::VrNum1Click()
         return; // a cancelled box changes nothing
     double percent = 0;
     // A text that is not a number from 0 to 100 is ignored, as click-to-change values do.
-    if (!TryParseNumber(answer->toStdString(), percent) || percent < 0 || percent > 100)
+    if (!TryParseTypedNumber(answer->toStdString(), percent) || percent < 0 || percent > 100)
         return;
     delta->setPosition(Round(percent)); // the bar's own handler does the rest
 }

@@ -162,13 +162,20 @@ void Tfenetson::StopSound()
     m_port.Stop();
 }
 
+// The duration typed in seconds, its magnitude held to 10 s; a text that is
+// no number the program can hold gets "Mauvaise entrée" and changes nothing.
 void Tfenetson::Label3Click()
 {
     const std::optional<QString> answer = m_dialogs.InputBox(this, QStringLiteral("Entrée durée du son"),
                                                              QStringLiteral("Valeur <= 10s"), QStringLiteral("2"));
     if (!answer)
         return; // a cancelled box changes nothing
-    m_study.DurationSeconds = DurationFromText(answer->toStdString());
+    const std::optional<double> seconds = DurationFromText(answer->toStdString());
+    if (!seconds) {
+        m_dialogs.Message(this, QStringLiteral("Mauvaise entrée"));
+        return;
+    }
+    m_study.DurationSeconds = *seconds;
     SetText(Label3, Fmt(m_study.DurationSeconds));
 }
 

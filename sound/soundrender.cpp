@@ -246,9 +246,12 @@ std::int32_t SoundSampleCount(double seconds)
     return Round(static_cast<long double>(SoundRateHz) * ClampSoundDuration(seconds));
 }
 
-double DurationFromText(std::string_view text)
+std::optional<double> DurationFromText(std::string_view text)
 {
-    const double d = std::fabs(ParseNumber(text));
+    double x = 0.0;
+    if (!TryParseTypedNumber(text, x))
+        return std::nullopt;
+    const double d = std::fabs(x);
     return d > MaxSoundSeconds ? MaxSoundSeconds : d;
 }
 

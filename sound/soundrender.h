@@ -8,6 +8,7 @@
 #include "sharedstate.h"
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -33,9 +34,11 @@ double ClampSoundDuration(double seconds);
 // held as by ClampSoundDuration (so at most 440000).
 std::int32_t SoundSampleCount(double seconds);
 
-// The duration typed into the duration box: d = |ParseNumber(text)|, and 10
-// when d > 10. Any text gives a finite value within 0 .. 10.
-double DurationFromText(std::string_view text);
+// The duration typed into the duration box: d = |x| for a text that is one
+// number x (TryParseTypedNumber), and 10 when d > 10; nothing for a text
+// that is no number, a number beyond the range of a double or one too small
+// for a normal double ("1e-320"). What it gives lies within 0 .. 10.
+std::optional<double> DurationFromText(std::string_view text);
 
 // true when the twelfth harmonic lies beyond hearing: 12 * FundamentalHz >
 // 20000 (from 1667 Hz up), whatever its amplitude.

@@ -368,22 +368,25 @@ void MainWindowTest::staticGain()
     QCOMPARE(m_dialogs.Boxes[1].defaultText, QStringLiteral("1"));
     QCOMPARE(S().Filter.StaticGain, 2.5);
     QCOMPARE(U().Label17->Caption(), QStringLiteral("2.5"));
-    // Anything is read, nothing refused.
-    m_dialogs.Answers.push(QStringLiteral("1e300"));
-    Click(U().Label17);
-    QCOMPARE(S().Filter.StaticGain, 1e300);
-    QCOMPARE(U().Label17->Caption(), QStringLiteral(" 1E300"));
-    QVERIFY(m_dialogs.Messages.isEmpty());
-    QVERIFY(std::isfinite(S().View.ValueMax));
-    // Beyond the range of a double, the largest double; letters read as 0.
+    // 0 and negative gains are taken; a text that is no number, or a gain
+    // beyond 1e100 or below 1e-100 in magnitude, gets "Mauvaise entrée" and
+    // the gain stays.
     U().Vramp[1]->setPosition(100);
+    m_dialogs.Answers.push(QStringLiteral("-1e100"));
+    Click(U().Label17);
+    QCOMPARE(S().Filter.StaticGain, -1e100);
+    QCOMPARE(U().Label17->Caption(), QStringLiteral("-1E100"));
+    QVERIFY(m_dialogs.Messages.isEmpty());
+    QVERIFY(std::isfinite(S().View.ValueMin) && S().View.ValueMin < S().View.ValueMax);
     m_dialogs.Answers.push(QStringLiteral("-1e999"));
     Click(U().Label17);
-    QCOMPARE(U().Label17->Caption(), QStringLiteral("-1.8E308"));
-    QVERIFY(std::isfinite(S().View.ValueMin) && S().View.ValueMin < S().View.ValueMax);
-    m_dialogs.Answers.push(QStringLiteral("nan"));
+    QCOMPARE(m_dialogs.Messages, QStringList{QStringLiteral("Mauvaise entrée")});
+    QCOMPARE(S().Filter.StaticGain, -1e100);
+    QCOMPARE(U().Label17->Caption(), QStringLiteral("-1E100"));
+    m_dialogs.Answers.push(QStringLiteral("0"));
     Click(U().Label17);
     QCOMPARE(S().Filter.StaticGain, 0.0);
+    QCOMPARE(U().Label17->Caption(), QStringLiteral("0"));
 }
 
 void MainWindowTest::timeZoom()

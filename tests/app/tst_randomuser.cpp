@@ -24,6 +24,8 @@
 #include "rounding.h"
 #include "responsewindow.h"
 #include "sampling.h"
+#include "settingsrules.h"
+#include "signallimits.h"
 #include "tvrnumedit.h"
 #include "tvrstredit.h"
 
@@ -38,6 +40,7 @@
 #include <QWheelEvent>
 #include <QtTest/qtestspontaneevent.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cmath>
@@ -221,6 +224,8 @@ const QStringList& HostileTexts()
             "1667", "9.99", "10", "10.5", "25", "29.9", "30", "31", "100", "101", "400", "401", "999999",
             "999999.4", "999999.5", "1000000", "1000001", "1e6", "-1", "-100", "1.3", "1.35", "50", "51",
             "-5", "9", "9.5", "1e-3", "2e-3", "٣", "１２", "½", "€", "∞", "1e+", "+1e+1", "1.2.3",
+            "1e100", "-1e100", "1.0000000000000002e100", "1e-100", "-1e-100", "9.999999999999999e-101",
+            "1e-290", "9.999999999999999e-291", "1e-400", "6", "16", "17",
         };
         t << QString(10000, QLatin1Char('9')) << QString(10000, QLatin1Char('a'))
           << QStringLiteral("0.") + QString(5000, QLatin1Char('0')) + QStringLiteral("1")
@@ -243,6 +248,7 @@ public:
     std::mt19937_64* Rng = nullptr;
     QString* Line = nullptr;               // the current action's log line
     const SharedState* State = nullptr;    // the running program's
+    const SoundStudyState* Study = nullptr; // its sound window's
     QList<Interaction> ThisAction;
     QStringList Problems; // messages shown where none was due, with why
     QStringList Families;
@@ -264,6 +270,8 @@ public:
         Answers.push(answer);
         ThisAction.append({caption, !answer});
         m_cutoffAsked = State ? State->Filter.CutoffHz : 0;
+        m_gainAsked = State ? State->Filter.StaticGain : 0;
+        m_durationAsked = Study ? Study->DurationSeconds : 0;
         Note(QStringLiteral("input box '%1' %2").arg(caption, answer ? "answered " + Quoted(*answer) : "cancelled"));
         return FakeDialogs::InputBox(parent, caption, prompt, defaultText);
     }
@@ -309,13 +317,22 @@ public:
     void Message(QWidget* parent, const QString& text) override
     {
         Note(QStringLiteral("message '%1'").arg(text));
-        // "Mauvaise entrée" answers a refused typed cut-off, which stays as it was.
+        // "Mauvaise entrée" answers a refused typed cut-off, static gain or
+        // sound duration, which stays as it was.
         if (text == QStringLiteral("Mauvaise entrée")) {
-            if (ThisAction.isEmpty() || ThisAction.last().Caption != QStringLiteral("Fréquence particulière")
-                || ThisAction.last().Cancelled)
-                Problems << QStringLiteral("\"Mauvaise entrée\" with no frequency typed");
-            else if (State && State->Filter.CutoffHz != m_cutoffAsked)
-                Problems << QStringLiteral("\"Mauvaise entrée\", yet the cut-off changed");
+            const QString box = ThisAction.isEmpty() || ThisAction.last().Cancelled ? QString() : ThisAction.last().Caption;
+            if (box == QStringLiteral("Fréquence particulière")) {
+                if (State && State->Filter.CutoffHz != m_cutoffAsked)
+                    Problems << QStringLiteral("\"Mauvaise entrée\", yet the cut-off changed");
+            } else if (box == QStringLiteral("Entrée de l amplification statique")) {
+                if (State && State->Filter.StaticGain != m_gainAsked)
+                    Problems << QStringLiteral("\"Mauvaise entrée\", yet the static gain changed");
+            } else if (box == QStringLiteral("Entrée durée du son")) {
+                if (Study && Study->DurationSeconds != m_durationAsked)
+                    Problems << QStringLiteral("\"Mauvaise entrée\", yet the duration changed");
+            } else {
+                Problems << QStringLiteral("\"Mauvaise entrée\" with no cut-off, gain or duration typed");
+            }
         }
         FakeDialogs::Message(parent, text);
     }
@@ -348,6 +365,8 @@ private:
     }
 
     double m_cutoffAsked = 0;
+    double m_gainAsked = 0;
+    double m_durationAsked = 0;
 
     void Note(const QString& s)
     {
@@ -540,6 +559,7 @@ void RandomUserTest::Start()
 {
     m_program = std::make_unique<Program>(m_dialogs, &m_sound);
     m_dialogs.State = &m_program->State();
+    m_dialogs.Study = &m_program->fenetson().Study();
     m_ui = std::make_unique<Ui>(*m_program);
     m_program->Show();
     QCoreApplication::processEvents();
@@ -927,7 +947,7 @@ void RandomUserTest::CheckState(QStringList& bad)
 
     // The signal.
     expect(g.FundamentalHz >= 1 && g.FundamentalHz <= 999999, QStringLiteral("FundamentalHz %1 outside 1 … 999999").arg(g.FundamentalHz));
-    expect(g.FullScaleValue > 0, QStringLiteral("FullScaleValue %1 not above 0").arg(g.FullScaleValue));
+    expect(IsFullScaleAllowed(g.FullScaleValue), QStringLiteral("FullScaleValue %1 outside 1e-100 … 1e100").arg(g.FullScaleValue));
     expect(IsPresetCode(g.Preset), QStringLiteral("Preset %1 is no preset").arg(int(g.Preset)));
     expect(g.DutyCycle >= 0 && g.DutyCycle <= 1, QStringLiteral("DutyCycle %1 outside 0 … 1").arg(g.DutyCycle));
     expect(g.MeanPercent >= -999 && g.MeanPercent <= 999, QStringLiteral("MeanPercent %1 outside -999 … 999").arg(g.MeanPercent));
@@ -950,6 +970,7 @@ void RandomUserTest::CheckState(QStringList& bad)
     expect(f.CutoffHz >= MinFrequencyHz && f.CutoffHz <= MaxFrequencyHz, QStringLiteral("CutoffHz %1 outside 0.001 … 999999").arg(f.CutoffHz));
     expect(f.Damping > 0 && f.Damping <= 5, QStringLiteral("Damping %1 outside (0, 5]").arg(f.Damping));
     expect(f.BandwidthHz >= MinFrequencyHz && f.BandwidthHz <= MaxFrequencyHz, QStringLiteral("BandwidthHz %1 outside 0.001 … 999999").arg(f.BandwidthHz));
+    expect(IsStaticGainAllowed(f.StaticGain), QStringLiteral("StaticGain %1 neither 0 nor of magnitude 1e-100 … 1e100").arg(f.StaticGain));
 
     // The display.
     const std::int32_t factor = d.OutputScaleFactor;
@@ -957,9 +978,9 @@ void RandomUserTest::CheckState(QStringList& bad)
            QStringLiteral("OutputScaleFactor %1 is not a power of ten up to 10000").arg(factor));
     // Copy sizes: more than 50 pixels, less than 30 cm.
     for (std::int32_t px : {d.CopyWidthPx, d.CopyHeightPx})
-        expect(px > 50 && px <= 1135, QStringLiteral("copy size %1 pixels outside 51 … 1135").arg(px));
-    expect(d.Plot.GraduationLength >= 1 && d.Plot.GraduationLength <= 30, QStringLiteral("GraduationLength %1 outside 1 … 30").arg(d.Plot.GraduationLength));
-    expect(d.Plot.FontSize >= 1, QStringLiteral("FontSize %1").arg(d.Plot.FontSize));
+        expect(px >= MinCopySizePx && px <= MaxCopySizePx, QStringLiteral("copy size %1 pixels outside 51 … 1135").arg(px));
+    expect(IsGraduationLengthAllowed(d.Plot.GraduationLength), QStringLiteral("GraduationLength %1 outside 1 … 30").arg(d.Plot.GraduationLength));
+    expect(IsGraduationFontSizeAllowed(d.Plot.FontSize), QStringLiteral("FontSize %1 outside 6 … 16").arg(d.Plot.FontSize));
     expect(d.SpectrumMode == SpectrumMode::Percent || d.SpectrumMode == SpectrumMode::Amplitude || d.SpectrumMode == SpectrumMode::Rms,
            QStringLiteral("SpectrumMode %1").arg(int(d.SpectrumMode)));
 
@@ -967,7 +988,7 @@ void RandomUserTest::CheckState(QStringList& bad)
     expect(v.TimeStart == 0, QStringLiteral("TimeStart %1 is not 0").arg(v.TimeStart));
     expect(v.TimeEnd > v.TimeStart && v.TimeStep > 0, QStringLiteral("time axis %1 … %2 step %3").arg(v.TimeStart).arg(v.TimeEnd).arg(v.TimeStep));
     expect(v.ValueMin < v.ValueMax && v.ValueStep > 0, QStringLiteral("value axis %1 … %2 step %3").arg(v.ValueMin).arg(v.ValueMax).arg(v.ValueStep));
-    expect(v.PeriodsShown > 0 && v.PeriodsShown < 10, QStringLiteral("PeriodsShown %1 outside (0, 10)").arg(v.PeriodsShown));
+    expect(IsPeriodsShownAllowed(v.PeriodsShown), QStringLiteral("PeriodsShown %1 outside 1e-290 … 10").arg(v.PeriodsShown));
     const std::int32_t points = PointCountForWidth(m_program->fengraphe().width());
     expect(v.PointCount == points, QStringLiteral("PointCount %1, the time-graph window's width gives %2").arg(v.PointCount).arg(points));
     expect(s.Spectra.SpectrumMax >= 0, QStringLiteral("SpectrumMax %1").arg(s.Spectra.SpectrumMax));
@@ -1152,13 +1173,23 @@ void RandomUserTest::CheckDialogs(const Before& before, QStringList& bad)
         QStringLiteral("Entrer à nouveau le coeff max de la valeur moyenne"),
         QStringLiteral("Entrer à nouveau le % incrémental"),
     };
+    // The font message answers a font picked at a size the graphs are not
+    // laid out for, which changes nothing.
+    const bool fontPicked = std::any_of(m_dialogs.ThisAction.cbegin(), m_dialogs.ThisAction.cend(),
+                                        [](const RandomDialogs::Interaction& i) {
+                                            return i.Caption == QStringLiteral("font picker") && !i.Cancelled;
+                                        });
     for (qsizetype i = before.Errors; i < m_dialogs.Errors.size(); ++i) {
         const QString& e = m_dialogs.Errors[i];
-        const bool known = SettingsErrors.contains(e) || (e.startsWith(QStringLiteral("« ")) && e.endsWith(QStringLiteral(" » n'est pas un nombre valide")));
+        const bool font = e == QString::fromUtf8(FontSizeMessage.data(), qsizetype(FontSizeMessage.size()));
+        const bool known = SettingsErrors.contains(e) || (e.startsWith(QStringLiteral("« ")) && e.endsWith(QStringLiteral(" » n'est pas un nombre valide")))
+                           || (font && fontPicked);
         if (!known || m_actedOn != &m_program->Form2())
             bad << QStringLiteral("unexpected error '%1'").arg(e);
         else if (!m_program->Form2().isVisible())
             bad << QStringLiteral("error '%1', yet the settings dialog went").arg(e);
+        else if (font && StateBytes(s) != before.State)
+            bad << QStringLiteral("font refused, yet the state changed");
     }
     // "Annuler" changes nothing.
     if (m_dialogs.ThisAction.size() == 1 && m_dialogs.ThisAction[0].Cancelled && StateBytes(s) != before.State)

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <cmath>
 
 namespace {
 
@@ -88,7 +89,7 @@ TEST(FilterControls, TypedFrequency)
         {"1000000", true, 999999}, {"440", true, 440},  {"12.6", true, 13},   {" 50 ", true, 50},
         {"0.5", false, 0},         {"0.3", false, 0},   {"0", false, 0},      {"-5", false, 0},
         {"abc", false, 0},         {"", false, 0},      {"1000001", false, 0}, {"1e999", false, 0},
-        {"12a", false, 0},         {"1,5", false, 0},   {"0.6", true, 1},
+        {"12a", false, 0},         {"1,5", false, 0},   {"0.6", true, 1},     {"1e-320", false, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -96,6 +97,33 @@ TEST(FilterControls, TypedFrequency)
         f.CutoffHz = 77;
         EXPECT_EQ(AcceptTypedFrequency(c.text, f), c.accepted);
         EXPECT_EQ(f.CutoffHz, c.accepted ? c.cutoff : 77.0);
+    }
+}
+
+
+// 0 and either sign are taken, within 1e-100 ... 1e100 in magnitude; what is
+// no number, or lies beyond, leaves the gain alone.
+TEST(FilterControls, TypedStaticGain)
+{
+    constexpr double Kept = 77;
+    const struct {
+        const char* text;
+        double gain; // Kept: refused
+    } cases[] = {
+        {"2.5", 2.5},     {"-3", -3},        {"0", 0},           {"-0", 0},         {" 1e100 ", 1e100},
+        {"-1e100", -1e100}, {"1e-100", 1e-100}, {"-1e-100", -1e-100},
+        {"1.0000000000000002e100", Kept},  {"-1.0000000000000002e100", Kept},
+        {"9.999999999999999e-101", Kept},  {"-9.999999999999999e-101", Kept},
+        {"1e999", Kept},  {"-1e999", Kept},  {"1e308", Kept},    {"1e-320", Kept},  {"1e-400", Kept},
+        {"nan", Kept},    {"inf", Kept},     {"abc", Kept},      {"", Kept},        {"2x", Kept},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        FilterState f;
+        f.StaticGain = Kept;
+        EXPECT_EQ(AcceptTypedStaticGain(c.text, f), c.gain != Kept);
+        EXPECT_EQ(f.StaticGain, c.gain);
+        EXPECT_FALSE(std::signbit(f.StaticGain) && f.StaticGain == 0);
     }
 }
 

@@ -159,6 +159,44 @@ TEST(Measurements, CrestFactorAtAnyScale)
     }
 }
 
+// At the ends of the full-scale and static-gain ranges, through the sharpest
+// resonance on harmonic 3 and the largest output factor, the output's
+// distortion and crest factor are those at scale 1 and its RMS values scale
+// with full scale times gain.
+TEST(Measurements, SameAtEveryAllowedScale)
+{
+    auto output = [](double fullScale, double gain) {
+        SharedState s = PresetState(PresetKind::Square);
+        s.Signal.FullScaleValue = fullScale;
+        s.Signal.MeanValue = s.Signal.MeanPercent / 100.0 * fullScale;
+        s.Filter.Kind = FilterKind::LowPass2;
+        s.Filter.CutoffHz = 300;
+        s.Filter.Damping = 0.0001;
+        s.Filter.StaticGain = gain;
+        s.Display.OutputScaleFactor = 10000;
+        ApplyFilter(s);
+        return Measure(OutputContent(s));
+    };
+    const SignalMeasures unit = output(1, 1);
+    ASSERT_TRUE(unit.DistortionPercent && unit.CrestFactor);
+    const struct {
+        double fullScale, gain;
+    } cases[] = {
+        {1e100, 1e100}, {1e100, -1e100}, {1e-100, 1e-100}, {1e-100, -1e-100}, {1e100, 1e-100}, {1e-100, 1e100},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.fullScale << " x " << c.gain);
+        const SignalMeasures m = output(c.fullScale, c.gain);
+        ASSERT_TRUE(m.DistortionPercent && m.CrestFactor);
+        EXPECT_NEAR(*m.DistortionPercent / *unit.DistortionPercent, 1, 1e-12);
+        EXPECT_NEAR(*m.CrestFactor / *unit.CrestFactor, 1, 1e-12);
+        const double product = c.fullScale * std::fabs(c.gain);
+        EXPECT_NEAR(m.Rms / product / unit.Rms, 1, 1e-12);
+        EXPECT_NEAR(m.AcRms / product / unit.AcRms, 1, 1e-12);
+        EXPECT_EQ(MeasureText(m.DistortionPercent), MeasureText(unit.DistortionPercent));
+    }
+}
+
 TEST(Measurements, HostileValuesStayFinite)
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();

@@ -134,6 +134,29 @@ TEST(TryParseNumber, AcceptsOnlyAWholeFiniteNumber)
     }
 }
 
+// What TryParseNumber takes, less the numbers too small for a normal double.
+TEST(TryParseTypedNumber, RefusesWhatFallsBelowTheNormalDoubles)
+{
+    const struct {
+        const char* text;
+        bool ok;
+        double value;
+    } cases[] = {
+        {"2.5", true, 2.5},       {"0", true, 0},           {"-0.000", true, 0},      {"0e-999", true, 0},
+        {"1e-300", true, 1e-300}, {"-2.2250738585072014e-308", true, -DBL_MIN},
+        {"1e308", true, 1e308},   {"1e-320", false, 0},     {"-1e-320", false, 0},    {"4.9e-324", false, 0},
+        {"1e-400", false, 0},     {"0.0000000000000000000000000000000000001e-300", false, 0},
+        {"1e999", false, 0},      {"-1e999", false, 0},     {"nan", false, 0},        {"inf", false, 0},
+        {"12a", false, 0},        {"", false, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        double v = -42;
+        EXPECT_EQ(TryParseTypedNumber(c.text, v), c.ok);
+        EXPECT_EQ(v, c.ok ? c.value : -42);
+    }
+}
+
 TEST(RoundToDigits, KeepsNPlusOneSignificantDigits)
 {
     EXPECT_EQ(RoundToDigits(2, 14.99148), 15.0);

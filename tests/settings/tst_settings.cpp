@@ -510,8 +510,8 @@ void SettingsTest::fullScaleKeepsMeanPercentage()
     QCOMPARE(m_s.Signal.MeanPercent, 50);
     QCOMPARE(m_main->Log, QStringList({"range 400", "key 5", "fundamental 100", "fullscale 2", "redraw"}));
 
-    // Round trips through extreme values keep the mean's percentage.
-    for (const char* a : {"1e-300", "1e300", "1"}) {
+    // Round trips through the bounds keep the mean's percentage.
+    for (const char* a : {"1e-100", "1e100", "1"}) {
         m_form->show();
         m_form->VrStrEdit1->setText(QString::fromLatin1(a));
         Click(m_form->OKbutt);
@@ -538,16 +538,39 @@ void SettingsTest::hostileFields_data()
         };
         row("empty", "", field == 5 ? QString() : bad);
         row("minus", "-", numeric ? NotANumber : bad);
-        row("1e999", "1e999", numeric ? NotANumber : field == 2 ? QString() : bad);
+        row("1e999", "1e999", numeric ? NotANumber : bad);
+        row("-1e999", "-1e999", numeric ? NotANumber : bad);
         row("nan", "nan", numeric ? NotANumber : bad);
         row("inf", "inf", numeric ? NotANumber : bad);
         row("-inf", "-inf", numeric ? NotANumber : bad);
         row("letters", letters, numeric ? NotANumber : bad);
-        row("10000 digits", huge, numeric ? NotANumber : field == 2 ? QString() : bad);
-        row("1e-300", "1e-300", field == 2 || field == 3 ? QString() : bad);
-        row("1e300", "1e300", field == 2 ? QString() : bad);
+        row("10000 digits", huge, numeric ? NotANumber : bad);
+        row("1e-320", "1e-320", bad);
+        row("1e-300", "1e-300", bad);
+        row("1e300", "1e300", bad);
         row("1", "1", {});
     }
+    // Each field at its bounds and just beyond them.
+    auto bound = [](int field, const char* text, const QString& message) {
+        QTest::addRow("%d at %s", field, text) << field << QString::fromLatin1(text) << message;
+    };
+    bound(1, "999999", {});
+    bound(1, "999999.5", FrequencyMessage);
+    bound(1, "0.5", FrequencyMessage);
+    bound(2, "1e100", {});
+    bound(2, "1.0000000000000002e100", AmplitudeMessage);
+    bound(2, "1e-100", {});
+    bound(2, "9.999999999999999e-101", AmplitudeMessage);
+    bound(3, "1e-290", {});
+    bound(3, "9.999999999999999e-291", PeriodsMessage);
+    bound(3, "9.999999", {});
+    bound(3, "10", PeriodsMessage);
+    bound(4, "9.99", {});
+    bound(4, "9.996", CoefficientMessage);
+    bound(4, "0.004", CoefficientMessage);
+    bound(5, "9.6", {});
+    bound(5, "10", KeyMessage);
+    bound(5, "0.5", KeyMessage);
 }
 
 // Whatever is typed, OK gives the field's message or the conversion-error
@@ -562,11 +585,20 @@ void SettingsTest::hostileFields()
     QLineEdit* edits[6] = {nullptr, m_form->VrNumEdit1, m_form->VrStrEdit1, m_form->VrStrEdit2,
                            m_form->VrNumEdit2, m_form->VrNumEdit3};
     edits[field]->setText(text);
+    const SharedState before = m_s;
     Click(m_form->OKbutt);
 
     if (message.isEmpty()) {
         QVERIFY2(m_dialogs.Errors.isEmpty(), qPrintable(m_dialogs.Errors.join('|')));
     } else {
+        // The other fields hold what was loaded: a refusal changes nothing.
+        QCOMPARE(m_s.Signal.FundamentalHz, before.Signal.FundamentalHz);
+        QCOMPARE(m_s.Signal.FullScaleValue, before.Signal.FullScaleValue);
+        QCOMPARE(m_s.Signal.MeanValue, before.Signal.MeanValue);
+        QCOMPARE(m_s.View.PeriodsShown, before.View.PeriodsShown);
+        QCOMPARE(m_s.View.TimeEnd, before.View.TimeEnd);
+        QCOMPARE(m_main->Mean->MaxValue(), 400);
+        QCOMPARE(m_main->Amp[1]->KeyIncrement, 5);
         QCOMPARE(m_dialogs.Errors.size(), 1);
         if (message == NotANumber) {
             QVERIFY(m_dialogs.Errors[0].startsWith(QStringLiteral("« ")));
@@ -676,6 +708,29 @@ void SettingsTest::graduationFont()
     QCOMPARE(m_s.Display.Plot.FontName, std::string("DejaVu Serif"));
     QCOMPARE(m_s.Display.Plot.FontSize, 14);
     QCOMPARE(m_main->Log, QStringList({"points"}));
+
+    // A size the graphs are not laid out for is refused with its message;
+    // the font in force stays, in the state and in the picker.
+    QFont tooLarge(QStringLiteral("DejaVu Sans"), 17);
+    QFont tooSmall(QStringLiteral("DejaVu Sans"));
+    tooSmall.setPixelSize(7); // 5.25 points
+    QFont smallest(QStringLiteral("DejaVu Sans"));
+    smallest.setPixelSize(8); // 6 points
+    m_dialogs.Fonts.push(tooLarge);
+    m_dialogs.Fonts.push(tooSmall);
+    m_dialogs.Fonts.push(smallest);
+    Click(m_form->VrDemoButton2);
+    Click(m_form->VrDemoButton2);
+    const QString message = QStringLiteral("Taille des graduations : de 6 à 16 points");
+    QCOMPARE(m_dialogs.Errors, QStringList({message, message}));
+    QCOMPARE(m_dialogs.FontPickersOpenedAt[3], chosen);
+    QCOMPARE(m_s.Display.Plot.FontName, std::string("DejaVu Serif"));
+    QCOMPARE(m_s.Display.Plot.FontSize, 14);
+    QCOMPARE(m_main->Log, QStringList({"points"}));
+    Click(m_form->VrDemoButton2);
+    QCOMPARE(m_s.Display.Plot.FontName, std::string("DejaVu Sans"));
+    QCOMPARE(m_s.Display.Plot.FontSize, 6);
+    QCOMPARE(m_dialogs.Errors.size(), 2);
 }
 
 void SettingsTest::colours_data()

@@ -231,18 +231,21 @@ void SoundWindowTest::duration_data()
     QTest::addColumn<double>("seconds");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<int>("samples");
-    QTest::addRow("1 s") << "1" << 1.0 << "1" << 44000;
-    QTest::addRow("10 s") << "10" << 10.0 << "10" << 440000;
-    QTest::addRow("25 gives 10") << "25" << 10.0 << "10" << 440000;
-    QTest::addRow("-3 gives 3") << "-3" << 3.0 << "3" << 132000;
-    QTest::addRow("a quarter") << ".25" << 0.25 << ".25" << 11000;
-    QTest::addRow("0 s") << "0" << 0.0 << "0" << 0;
-    QTest::addRow("default text") << "2" << 2.0 << "2" << 88000;
-    QTest::addRow("empty") << "" << 0.0 << "0" << 0;
-    QTest::addRow("nan") << "nan" << 0.0 << "0" << 0;
-    QTest::addRow("1e999") << "1e999" << 10.0 << "10" << 440000;
-    QTest::addRow("letters") << "deux" << 0.0 << "0" << 0;
-    QTest::addRow("comma") << "1,5" << 1.0 << "1" << 44000;
+    QTest::addColumn<bool>("refused"); // "Mauvaise entrée", and the 5 s typed before stay
+    QTest::addRow("1 s") << "1" << 1.0 << "1" << 44000 << false;
+    QTest::addRow("10 s") << "10" << 10.0 << "10" << 440000 << false;
+    QTest::addRow("25 gives 10") << "25" << 10.0 << "10" << 440000 << false;
+    QTest::addRow("-3 gives 3") << "-3" << 3.0 << "3" << 132000 << false;
+    QTest::addRow("a quarter") << ".25" << 0.25 << ".25" << 11000 << false;
+    QTest::addRow("0 s") << "0" << 0.0 << "0" << 0 << false;
+    QTest::addRow("default text") << "2" << 2.0 << "2" << 88000 << false;
+    QTest::addRow("tiny") << "1.23e-300" << 1.23e-300 << " 1.23E-300" << 0 << false;
+    QTest::addRow("empty") << "" << 5.0 << "5" << 220000 << true;
+    QTest::addRow("nan") << "nan" << 5.0 << "5" << 220000 << true;
+    QTest::addRow("1e999") << "1e999" << 5.0 << "5" << 220000 << true;
+    QTest::addRow("1e-320") << "1e-320" << 5.0 << "5" << 220000 << true;
+    QTest::addRow("letters") << "deux" << 5.0 << "5" << 220000 << true;
+    QTest::addRow("comma") << "1,5" << 5.0 << "5" << 220000 << true;
 }
 
 void SoundWindowTest::duration()
@@ -251,6 +254,7 @@ void SoundWindowTest::duration()
     QFETCH(double, seconds);
     QFETCH(QString, shown);
     QFETCH(int, samples);
+    QFETCH(bool, refused);
 
     // Another duration first: the box's default text is "2" all the same.
     m_dialogs->Answers.push(QStringLiteral("5"));
@@ -263,10 +267,12 @@ void SoundWindowTest::duration()
         QCOMPARE(box.prompt, QStringLiteral("Valeur <= 10s"));
         QCOMPARE(box.defaultText, QStringLiteral("2"));
     }
+    QCOMPARE(m_dialogs->Messages, refused ? QStringList{QStringLiteral("Mauvaise entrée")} : QStringList());
     QCOMPARE(W().Study().DurationSeconds, seconds);
     QVERIFY(std::isfinite(W().Study().DurationSeconds));
     QCOMPARE(W().Label3->text(), shown);
     QVERIFY(W().rect().contains(W().Label3->geometry()));
+    QVERIFY(W().Label3->width() >= W().Label3->fontMetrics().horizontalAdvance(shown));
 
     // Both signals are played for that long; no sample still gives the
     // three calls, with a null buffer.
