@@ -6,7 +6,7 @@
 // (or typed value) with its wheel, and the damping with its track bar. It
 // moves FilterState and ends each change in the redraw cycle.
 
-#include "sharedstate.h"
+#include "signal/sharedstate.h"
 
 #include <QList>
 #include <QObject>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "harmoniccolumn.h"
+#include "app/harmoniccolumn.h"
 
-#include "panelparts.h"
-#include "tvrcheckled.h"
-#include "tvrslider.h"
-#include "tvrswitch.h"
-#include "vrpanel.h"
+#include "app/panelparts.h"
+#include "widgets/tvrcheckled.h"
+#include "widgets/tvrslider.h"
+#include "widgets/tvrswitch.h"
+#include "widgets/vrpanel.h"
 
 #include <QLabel>
 

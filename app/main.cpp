@@ -2,11 +2,11 @@
 // Fourier et filtres: a teaching tool for periodic signals and analogue
 // filtering.
 
-#include "appinfo.h"
-#include "dialogservice.h"
-#include "program.h"
-#include "simplefour.h"
-#include "vrlook.h"
+#include "app/program.h"
+#include "app/simplefour.h"
+#include "packaging/appinfo.h"
+#include "widgets/dialogservice.h"
+#include "widgets/vrlook.h"
 
 #include <QApplication>
 #include <QIcon>

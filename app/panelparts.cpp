@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "panelparts.h"
+#include "app/panelparts.h"
 
-#include "tvrdisplay.h"
-#include "vrpanel.h"
+#include "widgets/tvrdisplay.h"
+#include "widgets/vrpanel.h"
 
 TVrNum* Readout(QWidget* parent, const char* name, int digits, int min, int max, int x, int y, int w, int h,
                 TVrNum::TVrNumStyle style)

@@ -3,7 +3,7 @@
 
 // Parts that the main window's builders share.
 
-#include "tvrnum.h"
+#include "widgets/tvrnum.h"
 
 #include <QString>
 

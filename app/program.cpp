@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "program.h"
+#include "app/program.h"
 
-#include "etudson.h"
-#include "fenetspectres.h"
-#include "parsignalsimple.h"
-#include "qtsoundport.h"
-#include "rappcyclique.h"
-#include "repres.h"
-#include "responsewindow.h"
-#include "sampling.h"
-#include "simplefour.h"
-#include "timegraph.h"
-#include "vectorcopy.h"
-#include "windowshow.h"
+#include "app/simplefour.h"
+#include "filter/responsewindow.h"
+#include "plot/repres.h"
+#include "plot/sampling.h"
+#include "plot/timegraph.h"
+#include "plot/vectorcopy.h"
+#include "settings/parsignalsimple.h"
+#include "signal/rappcyclique.h"
+#include "sound/etudson.h"
+#include "sound/qtsoundport.h"
+#include "spectrum/fenetspectres.h"
+#include "widgets/windowshow.h"
 
 #include <QCoreApplication>
 

@@ -4,8 +4,8 @@
 // The running program: the shared state, the redraw cycle and the six
 // windows, created in their fixed order and wired together.
 
-#include "redrawcycle.h"
-#include "sharedstate.h"
+#include "app/redrawcycle.h"
+#include "signal/sharedstate.h"
 
 #include <memory>
 

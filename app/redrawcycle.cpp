@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "redrawcycle.h"
+#include "app/redrawcycle.h"
 
-#include "fenetspectres.h"
-#include "filterresponse.h"
-#include "repres.h"
-#include "responsewindow.h"
-#include "sampling.h"
+#include "filter/filterresponse.h"
+#include "filter/responsewindow.h"
+#include "plot/repres.h"
+#include "plot/sampling.h"
+#include "spectrum/fenetspectres.h"
 
 RedrawCycle::RedrawCycle(SharedState& state) : m_state(state)
 {

@@ -4,7 +4,7 @@
 // The recompute-and-redraw cycle that every change ends in: the filter,
 // the extents of the time graph, then the pictures of the windows.
 
-#include "sharedstate.h"
+#include "signal/sharedstate.h"
 
 class Tfengraphe;
 class Tfenreponse;

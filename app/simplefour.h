@@ -5,8 +5,8 @@
 // columns that define the input signal, the filter panel, and the choice of
 // what the graphs show. Every change ends in the recompute-and-redraw cycle.
 
-#include "harmoniccolumn.h"
-#include "sharedstate.h"
+#include "app/harmoniccolumn.h"
+#include "signal/sharedstate.h"
 
 #include <QWidget>
 

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Whole redraws through the real windows, off screen.
 
-#include "dialogservice.h"
-#include "program.h"
-#include "repres.h"
-#include "responsewindow.h"
-#include "simplefour.h"
-#include "tvrcheckled.h"
-#include "tvrpowerbutton.h"
-#include "tvrslider.h"
-#include "tvrswitch.h"
+#include "app/program.h"
+#include "app/simplefour.h"
+#include "filter/responsewindow.h"
+#include "plot/repres.h"
+#include "widgets/dialogservice.h"
+#include "widgets/tvrcheckled.h"
+#include "widgets/tvrpowerbutton.h"
+#include "widgets/tvrslider.h"
+#include "widgets/tvrswitch.h"
 
 #include <QApplication>
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The computational half of one redraw at the default window size.
 
-#include "filterresponse.h"
-#include "rounding.h"
-#include "sampling.h"
-#include "scale.h"
-#include "sincos.h"
+#include "filter/filterresponse.h"
+#include "plot/sampling.h"
+#include "plot/scale.h"
+#include "plot/sincos.h"
+#include "numeric/rounding.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing of the graphs on raster pictures, as one redraw does it.
 
-#include "filterresponse.h"
-#include "presets.h"
-#include "responsedrawing.h"
-#include "sampling.h"
-#include "spectrumdrawing.h"
-#include "timegraph.h"
-#include "vectorcopy.h"
+#include "filter/filterresponse.h"
+#include "filter/responsedrawing.h"
+#include "plot/sampling.h"
+#include "plot/timegraph.h"
+#include "plot/vectorcopy.h"
+#include "signal/presets.h"
+#include "spectrum/spectrumdrawing.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

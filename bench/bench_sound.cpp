@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Rendering the longest sound, 10 s at 44000 samples per second.
 
-#include "filterresponse.h"
-#include "sampling.h"
-#include "soundrender.h"
+#include "filter/filterresponse.h"
+#include "plot/sampling.h"
+#include "sound/soundrender.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "filtercontrols.h"
+#include "filter/filtercontrols.h"
 
-#include "numbers.h"
-#include "rounding.h"
-#include "signallimits.h"
+#include "numeric/numbers.h"
+#include "numeric/rounding.h"
+#include "signal/signallimits.h"
 
 #include <cmath>
 

@@ -5,7 +5,7 @@
 // endless cut-off wheel, the damping track bar, the typed frequency, the
 // typed static gain and the -3 dB bandwidth read-out.
 
-#include "sharedstate.h"
+#include "signal/sharedstate.h"
 
 #include <string>
 #include <string_view>

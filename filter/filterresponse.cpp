@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "filterresponse.h"
+#include "filter/filterresponse.h"
 
-#include "rounding.h"
+#include "numeric/rounding.h"
 
 #include <cmath>
 #include <cstdint>

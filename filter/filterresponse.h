@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "sharedstate.h"
+#include "signal/sharedstate.h"
 
 // Gain and phase of a filter model at one harmonic frequency.
 struct FilterPoint {

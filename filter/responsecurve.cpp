@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "responsecurve.h"
+#include "filter/responsecurve.h"
 
-#include "rounding.h"
-#include "scale.h" // NearestPowerOfTen
+#include "numeric/rounding.h"
+#include "plot/scale.h" // NearestPowerOfTen
 
 #include <algorithm>
 #include <array>

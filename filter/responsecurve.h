@@ -8,8 +8,8 @@
 // Everything here is in world units (log10 of the frequency in Hz, dB,
 // degrees); mapping to pixels is the drawing's business.
 
-#include "filterresponse.h"
-#include "sharedstate.h"
+#include "filter/filterresponse.h"
+#include "signal/sharedstate.h"
 
 #include <vector>
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "responsedrawing.h"
+#include "filter/responsedrawing.h"
 
-#include "numbers.h"
-#include "pixelline.h"
-#include "rounding.h"
-#include "scale.h"
+#include "numeric/numbers.h"
+#include "plot/pixelline.h"
+#include "plot/scale.h"
+#include "numeric/rounding.h"
 
 #include <QFontMetrics>
 #include <QImage>

@@ -33,9 +33,9 @@
 // raster picture is filled black or white as BlackBackground says; the
 // vector copy has no fill and writes its texts on white (SurfaceStyle).
 
-#include "axes.h"
-#include "responsecurve.h"
-#include "sharedstate.h"
+#include "filter/responsecurve.h"
+#include "plot/axes.h"
+#include "signal/sharedstate.h"
 
 class QImage;
 class QPaintDevice;

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "responsewindow.h"
+#include "filter/responsewindow.h"
 
-#include "artwork.h"
-#include "measurements.h"
-#include "responsedrawing.h"
-#include "tvrcheckled.h"
-#include "txibutton.h"
-#include "vectorcopy.h"
-#include "vrlook.h"
-#include "vrpanel.h"
-#include "windowshow.h"
+#include "filter/responsedrawing.h"
+#include "plot/vectorcopy.h"
+#include "spectrum/measurements.h"
+#include "widgets/artwork.h"
+#include "widgets/tvrcheckled.h"
+#include "widgets/txibutton.h"
+#include "widgets/vrlook.h"
+#include "widgets/vrpanel.h"
+#include "widgets/windowshow.h"
 
 #include <QEvent>
 #include <QFrame>

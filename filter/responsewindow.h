@@ -14,9 +14,9 @@
 // recompute of the filter tables, does nothing while it is hidden, and
 // showing or resizing the window draws it afresh from the state.
 
-#include "pictureview.h"
-#include "responsecurve.h"
-#include "sharedstate.h"
+#include "filter/responsecurve.h"
+#include "signal/sharedstate.h"
+#include "widgets/pictureview.h"
 
 #include <QImage>
 #include <QWidget>

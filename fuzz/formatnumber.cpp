@@ -6,8 +6,8 @@
 // double; any other input is a text read by strtod, so that seeds can be
 // written by hand.
 
-#include "fuzzcheck.h"
-#include "numbers.h"
+#include "fuzz/fuzzcheck.h"
+#include "numeric/numbers.h"
 
 #include <cstring>
 #include <string>

@@ -7,7 +7,7 @@
 // arithmetic: NaN, infinities, signed zeros, subnormals, the ends of the
 // double and int32 ranges; and the checks of a scale that two targets make.
 
-#include "scale.h"
+#include "plot/scale.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

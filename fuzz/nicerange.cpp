@@ -4,8 +4,8 @@
 // range-from-zero mode), and its graduations can be walked from one end
 // to the other in a few dozen steps, each of which moves.
 
-#include "fuzzcheck.h"
-#include "scale.h"
+#include "fuzz/fuzzcheck.h"
+#include "plot/scale.h"
 
 #include <algorithm>
 

@@ -3,9 +3,9 @@
 // and is the correctly rounded value of the number in front of the text
 // (0 when there is none, the largest double when beyond the range).
 
-#include "fuzzcheck.h"
-#include "numbers.h"
-#include "referencenumber.h"
+#include "fuzz/fuzzcheck.h"
+#include "fuzz/referencenumber.h"
+#include "numeric/numbers.h"
 
 #include <string_view>
 

@@ -4,8 +4,8 @@
 // unit of its last digit, and rounding it again changes nothing. NaN
 // gives 0.
 
-#include "fuzzcheck.h"
-#include "numbers.h"
+#include "fuzz/fuzzcheck.h"
+#include "numeric/numbers.h"
 
 #include <algorithm>
 

@@ -8,12 +8,12 @@
 // ranges must be ordered with a power-of-ten step and a few dozen
 // graduations, and every pixel must stay within the saturation limit.
 
-#include "filterresponse.h"
-#include "fuzzcheck.h"
-#include "sampling.h"
-#include "scale.h"
-#include "soundrender.h"
-#include "spectrumbars.h"
+#include "filter/filterresponse.h"
+#include "fuzz/fuzzcheck.h"
+#include "plot/sampling.h"
+#include "plot/scale.h"
+#include "sound/soundrender.h"
+#include "spectrum/spectrumbars.h"
 
 #include <vector>
 

@@ -3,9 +3,9 @@
 // range of a double, with blanks around it, and then gives ParseNumber's
 // value; on refusal it leaves the value alone.
 
-#include "fuzzcheck.h"
-#include "numbers.h"
-#include "referencenumber.h"
+#include "fuzz/fuzzcheck.h"
+#include "fuzz/referencenumber.h"
+#include "numeric/numbers.h"
 
 #include <string_view>
 

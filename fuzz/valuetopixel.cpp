@@ -5,8 +5,8 @@
 // value inside the range lands between them, and the mapping keeps the
 // order of the values.
 
-#include "fuzzcheck.h"
-#include "scale.h"
+#include "fuzz/fuzzcheck.h"
+#include "plot/scale.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "axes.h"
+#include "plot/axes.h"
 
-#include "numbers.h"
-#include "rounding.h"
+#include "numeric/numbers.h"
+#include "numeric/rounding.h"
 
 #include <QCoreApplication>
 #include <QFontMetrics>

@@ -4,8 +4,8 @@
 // Graduated axes and text, drawn with QPainter on a raster picture or on a
 // vector picture by the same code.
 
-#include "scale.h"
-#include "sharedstate.h"
+#include "plot/scale.h"
+#include "signal/sharedstate.h"
 
 #include <QColor>
 #include <QFont>

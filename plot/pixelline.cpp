@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "pixelline.h"
+#include "plot/pixelline.h"
 
 #include <QImage>
 

@@ -3,7 +3,7 @@
 
 // Exact pixels of a polyline on a raster picture.
 
-#include "sampling.h"
+#include "plot/sampling.h"
 
 #include <QPoint>
 #include <QRgb>

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "repres.h"
+#include "plot/repres.h"
 
-#include "artwork.h"
-#include "axes.h"
-#include "rounding.h"
-#include "timegraph.h"
-#include "txibutton.h"
-#include "vrpanel.h"
+#include "plot/axes.h"
+#include "plot/timegraph.h"
+#include "numeric/rounding.h"
+#include "widgets/artwork.h"
+#include "widgets/txibutton.h"
+#include "widgets/vrpanel.h"
 
 #include <QCloseEvent>
 #include <QLabel>

@@ -4,9 +4,9 @@
 // The time-graph window: the picture of the time graph, the time zoom and
 // the output scale factor.
 
-#include "pictureview.h"
-#include "sampling.h"
-#include "sharedstate.h"
+#include "plot/sampling.h"
+#include "signal/sharedstate.h"
+#include "widgets/pictureview.h"
 
 #include <QImage>
 #include <QWidget>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "sampling.h"
+#include "plot/sampling.h"
 
-#include "rounding.h"
-#include "sincos.h"
+#include "plot/sincos.h"
+#include "numeric/rounding.h"
 
 #include <algorithm>
 #include <cmath>

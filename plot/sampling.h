@@ -4,8 +4,8 @@
 // The signals as functions of time, the sampling of the time graph's
 // curves and the time graph's frame.
 
-#include "scale.h"
-#include "sharedstate.h"
+#include "plot/scale.h"
+#include "signal/sharedstate.h"
 
 #include <array>
 #include <cstdint>

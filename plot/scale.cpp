@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "scale.h"
+#include "plot/scale.h"
 
-#include "rounding.h"
+#include "numeric/rounding.h"
 
 #include <algorithm>
 #include <charconv>

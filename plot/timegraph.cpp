@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "timegraph.h"
+#include "plot/timegraph.h"
 
-#include "pixelline.h"
-#include "sampling.h"
+#include "plot/pixelline.h"
+#include "plot/sampling.h"
 
 #include <QImage>
 #include <QPainter>

@@ -4,8 +4,8 @@
 // The time graph: axes, then the ideal waveform, the shown harmonics, the
 // synthesised input and the output, each a polyline of PointCount segments.
 
-#include "axes.h"
-#include "sharedstate.h"
+#include "plot/axes.h"
+#include "signal/sharedstate.h"
 
 class QImage;
 class QPaintDevice;

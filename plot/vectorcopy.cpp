@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "vectorcopy.h"
+#include "plot/vectorcopy.h"
 
 #include <QBuffer>
 #include <QClipboard>

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "parsignalsimple.h"
+#include "settings/parsignalsimple.h"
 
-#include "dialogservice.h"
-#include "numbers.h"
-#include "settingsrules.h"
-#include "tvrcheckled.h"
-#include "tvrdemobutton.h"
-#include "tvrnumedit.h"
-#include "tvrstredit.h"
-#include "vrlook.h"
-#include "vrpanel.h"
+#include "numeric/numbers.h"
+#include "settings/settingsrules.h"
+#include "widgets/dialogservice.h"
+#include "widgets/tvrcheckled.h"
+#include "widgets/tvrdemobutton.h"
+#include "widgets/tvrnumedit.h"
+#include "widgets/tvrstredit.h"
+#include "widgets/vrlook.h"
+#include "widgets/vrpanel.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

@@ -11,8 +11,8 @@
 // windows goes out as signals, emitted at the point of the sequence where the
 // change happens, so a connected slot runs before the dialog goes on.
 
-#include "sharedstate.h"
-#include "tvrdisplay.h"
+#include "signal/sharedstate.h"
+#include "widgets/tvrdisplay.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "settingsrules.h"
+#include "settings/settingsrules.h"
 
-#include "numbers.h"
-#include "rounding.h"
-#include "sampling.h"
-#include "signallimits.h"
+#include "numeric/numbers.h"
+#include "plot/sampling.h"
+#include "numeric/rounding.h"
+#include "signal/signallimits.h"
 
 #include <charconv>
 #include <cmath>

@@ -7,7 +7,7 @@
 // font's size and the size of the vector copies. The window reads its
 // controls, hands their texts to these rules and shows what they answer.
 
-#include "sharedstate.h"
+#include "signal/sharedstate.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "presets.h"
+#include "signal/presets.h"
 
-#include "rounding.h"
+#include "numeric/rounding.h"
 
 #include <cmath>
 #include <numbers>

@@ -5,7 +5,7 @@
 // main window's mean slider, amplitude sliders and phase switches; the
 // state follows through their change handlers.
 
-#include "sharedstate.h"
+#include "signal/sharedstate.h"
 
 #include <array>
 

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "rappcyclique.h"
+#include "signal/rappcyclique.h"
 
-#include "dialogservice.h"
-#include "numbers.h"
-#include "rounding.h"
-#include "tvrnum.h"
-#include "tvrscale.h"
-#include "tvrtrackbar.h"
-#include "vrpanel.h"
+#include "numeric/numbers.h"
+#include "numeric/rounding.h"
+#include "widgets/dialogservice.h"
+#include "widgets/tvrnum.h"
+#include "widgets/tvrscale.h"
+#include "widgets/tvrtrackbar.h"
+#include "widgets/vrpanel.h"
 
 #include <QLabel>
 

@@ -6,7 +6,7 @@
 // Enter) on the read-out lets the user type the duty cycle, which moves the
 // bar.
 
-#include "sharedstate.h"
+#include "signal/sharedstate.h"
 
 #include <QWidget>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "sharedstate.h"
+#include "signal/sharedstate.h"
 
 bool IsPresetCode(PresetKind kind)
 {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "signallimits.h"
+#include "signal/signallimits.h"
 
 #include <cmath>
 

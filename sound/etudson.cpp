@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "etudson.h"
+#include "sound/etudson.h"
 
-#include "artwork.h"
-#include "dialogservice.h"
-#include "numbers.h"
-#include "portinc.h"
-#include "vrlook.h"
-#include "vrpanel.h"
+#include "numeric/numbers.h"
+#include "sound/portinc.h"
+#include "widgets/artwork.h"
+#include "widgets/dialogservice.h"
+#include "widgets/vrlook.h"
+#include "widgets/vrpanel.h"
 
 #include <QApplication>
 #include <QCloseEvent>

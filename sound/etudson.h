@@ -4,8 +4,8 @@
 // The sound study window "Etude sonore": plays the input signal or the
 // filter's output for a chosen duration, through the sound port.
 
-#include "sharedstate.h"
-#include "soundrender.h"
+#include "signal/sharedstate.h"
+#include "sound/soundrender.h"
 
 #include <QWidget>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "qtsoundport.h"
+#include "sound/qtsoundport.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>

@@ -5,7 +5,7 @@
 // sound server (PulseAudio or PipeWire), fed from the port's own copy of the
 // samples while the event loop runs.
 
-#include "portinc.h"
+#include "sound/portinc.h"
 
 #include <QBuffer>
 #include <QByteArray>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "soundrender.h"
+#include "sound/soundrender.h"
 
-#include "numbers.h"
-#include "rounding.h"
-#include "sampling.h"
+#include "numeric/numbers.h"
+#include "plot/sampling.h"
+#include "numeric/rounding.h"
 
 #include <algorithm>
 #include <array>

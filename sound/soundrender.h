@@ -4,8 +4,8 @@
 // The sound study's arithmetic: the input or the output signal rendered into
 // unsigned 8-bit samples centred on 127, at 44000 samples per second.
 
-#include "portinc.h"
-#include "sharedstate.h"
+#include "signal/sharedstate.h"
+#include "sound/portinc.h"
 
 #include <cstdint>
 #include <optional>

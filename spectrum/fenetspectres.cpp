@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "fenetspectres.h"
+#include "spectrum/fenetspectres.h"
 
-#include "artwork.h"
-#include "spectrumdrawing.h"
-#include "txibutton.h"
-#include "vectorcopy.h"
-#include "vrpanel.h"
+#include "plot/vectorcopy.h"
+#include "spectrum/spectrumdrawing.h"
+#include "widgets/artwork.h"
+#include "widgets/txibutton.h"
+#include "widgets/vrpanel.h"
 
 #include <QCloseEvent>
 #include <QLabel>

@@ -3,9 +3,9 @@
 
 // The spectrum window: the picture of the line spectra.
 
-#include "pictureview.h"
-#include "sharedstate.h"
-#include "spectrumbars.h"
+#include "signal/sharedstate.h"
+#include "spectrum/spectrumbars.h"
+#include "widgets/pictureview.h"
 
 #include <QImage>
 #include <QSize>

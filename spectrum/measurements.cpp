@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "measurements.h"
+#include "spectrum/measurements.h"
 
-#include "numbers.h"
-#include "rounding.h"
+#include "numeric/numbers.h"
+#include "numeric/rounding.h"
 
 #include <algorithm>
 #include <cmath>

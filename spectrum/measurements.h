@@ -12,7 +12,7 @@
 //                          period divided by the alternating RMS value.
 // a_k is the peak amplitude of harmonic k in signal units.
 
-#include "sharedstate.h"
+#include "signal/sharedstate.h"
 
 #include <array>
 #include <optional>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "spectrumbars.h"
+#include "spectrum/spectrumbars.h"
 
-#include "rounding.h"
-#include "scale.h"
+#include "plot/scale.h"
+#include "numeric/rounding.h"
 
 #include <algorithm>
 #include <cmath>

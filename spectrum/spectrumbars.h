@@ -4,7 +4,7 @@
 // The numbers of the line spectra: which maximum the scale is sized for,
 // the scale itself, and the height and value text of every bar.
 
-#include "sharedstate.h"
+#include "signal/sharedstate.h"
 
 #include <array>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "spectrumdrawing.h"
+#include "spectrum/spectrumdrawing.h"
 
 
 #include <QFont>

@@ -5,9 +5,9 @@
 // series on a common scale, a legend, the unit texts and, on request, the
 // value of every bar.
 
-#include "axes.h"
-#include "sharedstate.h"
-#include "spectrumbars.h"
+#include "plot/axes.h"
+#include "signal/sharedstate.h"
+#include "spectrum/spectrumbars.h"
 
 class QImage;
 class QPaintDevice;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "artwork.h"
+#include "widgets/artwork.h"
 
-#include "vrlook.h"
+#include "widgets/vrlook.h"
 
 #include <QFontMetricsF>
 #include <QGuiApplication>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "dialogservice.h"
+#include "widgets/dialogservice.h"
 
 #include <QApplication>
 #include <QColorDialog>

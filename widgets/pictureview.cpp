@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "pictureview.h"
+#include "widgets/pictureview.h"
 
 #include <QPainter>
 

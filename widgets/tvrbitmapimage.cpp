@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tvrbitmapimage.h"
+#include "widgets/tvrbitmapimage.h"
 
-#include "tvrbitmaplist.h"
-#include "vrlook.h"
+#include "widgets/tvrbitmaplist.h"
+#include "widgets/vrlook.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

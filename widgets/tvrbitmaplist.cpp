@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tvrbitmaplist.h"
+#include "widgets/tvrbitmaplist.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tvrbuttonbase.h"
+#include "widgets/tvrbuttonbase.h"
 
 #include <QKeyEvent>
 #include <QEvent>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tvrcheckled.h"
+#include "widgets/tvrcheckled.h"
 
-#include "vrlook.h"
+#include "widgets/vrlook.h"
 
 #include <QEvent>
 #include <QKeyEvent>

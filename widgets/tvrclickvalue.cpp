@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tvrclickvalue.h"
+#include "widgets/tvrclickvalue.h"
 
-#include "vrlook.h"
+#include "widgets/vrlook.h"
 
 #include <QKeyEvent>
 #include <QPainter>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tvrdemobutton.h"
+#include "widgets/tvrdemobutton.h"
 
-#include "vrlook.h"
+#include "widgets/vrlook.h"
 
 #include <QPainter>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tvrdigitgroup.h"
+#include "widgets/tvrdigitgroup.h"
 
 #include <QPainter>
 #include <QRegularExpression>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tvrnum.h"
+#include "widgets/tvrnum.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "tvrpalette.h"
-#include "tvrrangecontrol.h"
+#include "widgets/tvrpalette.h"
+#include "widgets/tvrrangecontrol.h"
 
 // A seven-segment read-out of an integer Value in Min … Max, under the value
 // rule of the ranged controls. The absolute value is written in decimal on

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tvrnumedit.h"
+#include "widgets/tvrnumedit.h"
 
-#include "rounding.h"
-#include "vredit.h"
-#include "vrlook.h"
+#include "numeric/rounding.h"
+#include "widgets/vredit.h"
+#include "widgets/vrlook.h"
 
 #include <QKeyEvent>
 #include <QLocale>

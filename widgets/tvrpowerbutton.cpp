@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tvrpowerbutton.h"
+#include "widgets/tvrpowerbutton.h"
 
-#include "vrlook.h"
+#include "widgets/vrlook.h"
 
 #include <QKeyEvent>
 #include <QPainter>

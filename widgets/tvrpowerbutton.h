@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "tvrbuttonbase.h"
+#include "widgets/tvrbuttonbase.h"
 
 // A push button with a lamp that is lit while Active. A click (press and
 // release on the button, or a release of the space bar) first toggles

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tvrscale.h"
+#include "widgets/tvrscale.h"
 
-#include "rounding.h"
-#include "vrlook.h"
+#include "numeric/rounding.h"
+#include "widgets/vrlook.h"
 
 #include <QEvent>
 #include <QPainter>

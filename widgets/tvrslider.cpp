@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tvrslider.h"
+#include "widgets/tvrslider.h"
 
-#include "vrlook.h"
+#include "widgets/vrlook.h"
 
 #include <QCursor>
 #include <QMouseEvent>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "tvrrangecontrol.h"
+#include "widgets/tvrrangecontrol.h"
 
 // A fader: a thumb that travels along a graduated groove. Vertical by default,
 // MaxValue at the top (or at the right when horizontal).

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tvrstredit.h"
+#include "widgets/tvrstredit.h"
 
-#include "vredit.h"
+#include "widgets/vredit.h"
 
 #include <QKeyEvent>
 

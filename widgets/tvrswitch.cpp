@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tvrswitch.h"
+#include "widgets/tvrswitch.h"
 
-#include "vrlook.h"
+#include "widgets/vrlook.h"
 
 #include <QMouseEvent>
 #include <QPainter>

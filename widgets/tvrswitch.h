@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "tvrrangecontrol.h"
+#include "widgets/tvrrangecontrol.h"
 
 // A multi-position slide switch: a lever in a slotted plate with a lamp beside
 // each position, the lamp of the current position lit. Offset runs from 0 to

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tvrtrackbar.h"
+#include "widgets/tvrtrackbar.h"
 
-#include "vrlook.h"
+#include "widgets/vrlook.h"
 
 #include <QMouseEvent>
 #include <QPainter>

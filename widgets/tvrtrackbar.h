@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "tvrrangecontrol.h"
+#include "widgets/tvrrangecontrol.h"
 
 // A track bar: a pointed thumb on a groove with a tick every Frequency
 // positions. Horizontal by default (MaxValue at the right); vertical puts

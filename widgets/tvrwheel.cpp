@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tvrwheel.h"
+#include "widgets/tvrwheel.h"
 
-#include "vrlook.h"
+#include "widgets/vrlook.h"
 
 #include <QMouseEvent>
 #include <QPainter>

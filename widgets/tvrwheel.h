@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "tvrrangecontrol.h"
+#include "widgets/tvrrangecontrol.h"
 
 // A rotary knob over a dial. The position follows the handle's angle over one
 // full turn: MinValue with the pointer straight up, rising clockwise to

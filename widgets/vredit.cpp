@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "vredit.h"
+#include "widgets/vredit.h"
 
-#include "vrlook.h"
+#include "widgets/vrlook.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "vrlook.h"
+#include "widgets/vrlook.h"
 
 #include <QKeyEvent>
 #include <QPainter>

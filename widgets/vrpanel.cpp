@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "vrpanel.h"
+#include "widgets/vrpanel.h"
 
-#include "txibutton.h"
+#include "widgets/txibutton.h"
 
 #include <QPalette>
 #include <QWidget>

@@ -4,7 +4,7 @@
 // The common look of the program's windows: a silver instrument panel with
 // captions and controls placed at given pixel positions.
 
-#include "vrlook.h"
+#include "widgets/vrlook.h"
 
 #include <QColor>
 #include <QLabel>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "windowshow.h"
+#include "widgets/windowshow.h"
 
 #include <QApplication>
 #include <QWidget>

@@ -9,18 +9,18 @@
 // SOAK_REDRAWS and SOAK_COPIES change the counts (100000 and 1000), SOAK_
 // LIMIT_KB the allowed growth (500).
 
-#include "fakedialogs.h"
-#include "fakesoundport.h"
+#include "tests/common/fakedialogs.h"
+#include "tests/common/fakesoundport.h"
 
-#include "axes.h"
+#include "plot/axes.h"
 
-#include "fenetspectres.h"
-#include "program.h"
-#include "repres.h"
-#include "sampling.h"
-#include "simplefour.h"
-#include "tvrcheckled.h"
-#include "txibutton.h"
+#include "app/program.h"
+#include "app/simplefour.h"
+#include "plot/repres.h"
+#include "plot/sampling.h"
+#include "spectrum/fenetspectres.h"
+#include "widgets/tvrcheckled.h"
+#include "widgets/txibutton.h"
 
 #include <QApplication>
 #include <QFile>

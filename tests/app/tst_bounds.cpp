@@ -4,13 +4,13 @@
 // changed, or taken with a finite state and a picture drawn. At the ends of
 // the ranges the graphs keep the shape they have at ordinary values, and
 // the read-outs show their whole text.
-#include "programtest.h"
+#include "tests/app/programtest.h"
 
-#include "responsewindow.h"
-#include "settingsrules.h"
-#include "signallimits.h"
-#include "tvrnumedit.h"
-#include "tvrstredit.h"
+#include "filter/responsewindow.h"
+#include "settings/settingsrules.h"
+#include "signal/signallimits.h"
+#include "widgets/tvrnumedit.h"
+#include "widgets/tvrstredit.h"
 
 #include <QFontMetrics>
 

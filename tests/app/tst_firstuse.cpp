@@ -2,7 +2,7 @@
 // What a new user meets: ending the program, captions, the keyboard,
 // clickable values, a filter panel that agrees with itself, cancelled boxes,
 // and the pictures of the main window.
-#include "programtest.h"
+#include "tests/app/programtest.h"
 
 class FirstUseTest : public ProgramTest {
     Q_OBJECT

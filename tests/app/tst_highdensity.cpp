@@ -3,14 +3,14 @@
 // (and without it), every graph is drawn at the screen's device pixel ratio
 // in the geometry it has at ratio 1, with texts and slopes drawn at the
 // screen's resolution rather than magnified.
-#include "programtest.h"
+#include "tests/app/programtest.h"
 
-#include "axes.h"
-#include "pictureview.h"
-#include "responsedrawing.h"
-#include "responsewindow.h"
-#include "spectrumdrawing.h"
-#include "timegraph.h"
+#include "filter/responsedrawing.h"
+#include "filter/responsewindow.h"
+#include "plot/axes.h"
+#include "plot/timegraph.h"
+#include "spectrum/spectrumdrawing.h"
+#include "widgets/pictureview.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window, the time-graph window and the duty-cycle dialog at work:
 // start-up, presets, filter controls, the redraw cycle.
-#include "programtest.h"
+#include "tests/app/programtest.h"
 
 using IntList = QList<int>;
 

@@ -15,19 +15,19 @@
 // RANDOM_USER_RSS_MB (1024) how much resident memory the process may take;
 // RANDOM_USER_LOG names a file that receives every action of the run.
 
-#include "programtest.h"
+#include "tests/app/programtest.h"
 
-#include "pictureview.h"
-#include "fakesoundport.h"
-#include "filtercontrols.h"
-#include "presets.h"
-#include "rounding.h"
-#include "responsewindow.h"
-#include "sampling.h"
-#include "settingsrules.h"
-#include "signallimits.h"
-#include "tvrnumedit.h"
-#include "tvrstredit.h"
+#include "filter/filtercontrols.h"
+#include "filter/responsewindow.h"
+#include "plot/sampling.h"
+#include "settings/settingsrules.h"
+#include "signal/presets.h"
+#include "numeric/rounding.h"
+#include "signal/signallimits.h"
+#include "tests/common/fakesoundport.h"
+#include "widgets/pictureview.h"
+#include "widgets/tvrnumedit.h"
+#include "widgets/tvrstredit.h"
 
 #include <QClipboard>
 #include <QFile>

@@ -2,9 +2,9 @@
 // The spectrum window in the running program: the two LEDs, the resize
 // rule, "Valeurs" and "Copier".
 
-#include "programtest.h"
-#include "axes.h"
-#include "svgsummary.h"
+#include "plot/axes.h"
+#include "tests/app/programtest.h"
+#include "tests/plot/svgsummary.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

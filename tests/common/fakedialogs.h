@@ -5,7 +5,7 @@
 // the next scripted answer (std::nullopt for a cancel; an empty queue also
 // cancels); messages and errors are recorded.
 
-#include "dialogservice.h"
+#include "widgets/dialogservice.h"
 
 #include <QStringList>
 

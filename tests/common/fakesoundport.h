@@ -4,7 +4,7 @@
 // A sound port that plays nothing and records every call in order, with a
 // copy of each buffer handed to SOUNDOUT.
 
-#include "portinc.h"
+#include "sound/portinc.h"
 
 #include <cstdint>
 #include <string>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "filterresponse.h"
+#include "filter/filterresponse.h"
 
 #include <gtest/gtest.h>
 

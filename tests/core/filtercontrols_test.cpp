@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "filtercontrols.h"
+#include "filter/filtercontrols.h"
 
 #include <gtest/gtest.h>
 

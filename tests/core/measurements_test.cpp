@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "filterresponse.h"
-#include "measurements.h"
-#include "presets.h"
+#include "filter/filterresponse.h"
+#include "signal/presets.h"
+#include "spectrum/measurements.h"
 
 #include <gtest/gtest.h>
 

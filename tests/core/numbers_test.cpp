@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "numbers.h"
+#include "numeric/numbers.h"
 
 #include <gtest/gtest.h>
 

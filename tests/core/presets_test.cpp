@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "presets.h"
+#include "signal/presets.h"
 
 #include <gtest/gtest.h>
 

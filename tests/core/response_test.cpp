@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "presets.h"
-#include "responsecurve.h"
+#include "filter/responsecurve.h"
+#include "signal/presets.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "filterresponse.h"
-#include "sampling.h"
-#include "sincos.h"
+#include "filter/filterresponse.h"
+#include "plot/sampling.h"
+#include "plot/sincos.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "scale.h"
+#include "plot/scale.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "numbers.h"
-#include "sampling.h"
-#include "settingsrules.h"
-#include "signallimits.h"
+#include "numeric/numbers.h"
+#include "plot/sampling.h"
+#include "settings/settingsrules.h"
+#include "signal/signallimits.h"
 
 #include <gtest/gtest.h>
 

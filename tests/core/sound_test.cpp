@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "fakesoundport.h"
-#include "filterresponse.h"
-#include "rounding.h"
-#include "sampling.h"
-#include "soundrender.h"
+#include "filter/filterresponse.h"
+#include "plot/sampling.h"
+#include "numeric/rounding.h"
+#include "sound/soundrender.h"
+#include "tests/common/fakesoundport.h"
 
 #include <gtest/gtest.h>
 

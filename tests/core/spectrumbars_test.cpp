@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "filterresponse.h"
-#include "spectrumbars.h"
+#include "filter/filterresponse.h"
+#include "spectrum/spectrumbars.h"
 
 #include <gtest/gtest.h>
 

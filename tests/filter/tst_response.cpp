@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "graphstates.h"
-#include "responsedrawing.h"
-#include "svgsummary.h"
+#include "filter/responsedrawing.h"
+#include "tests/plot/graphstates.h"
+#include "tests/plot/svgsummary.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,9 +3,9 @@
 
 // States of the program that the drawing tests share.
 
-#include "filterresponse.h"
-#include "sampling.h"
-#include "sharedstate.h"
+#include "filter/filterresponse.h"
+#include "plot/sampling.h"
+#include "signal/sharedstate.h"
 
 #include <QString>
 

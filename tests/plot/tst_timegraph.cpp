@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "graphstates.h"
-#include "svgsummary.h"
-#include "timegraph.h"
+#include "plot/timegraph.h"
+#include "tests/plot/graphstates.h"
+#include "tests/plot/svgsummary.h"
 
 #include <QBuffer>
 #include <QDir>

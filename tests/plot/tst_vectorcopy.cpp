@@ -2,10 +2,10 @@
 // The vector copy: its SVG and PNG forms, the clipboard data, and a copy
 // that fails leaving the clipboard as it was.
 
-#include "graphstates.h"
-#include "svgsummary.h"
-#include "timegraph.h"
-#include "vectorcopy.h"
+#include "plot/timegraph.h"
+#include "plot/vectorcopy.h"
+#include "tests/plot/graphstates.h"
+#include "tests/plot/svgsummary.h"
 
 #include <QClipboard>
 #include <QDir>

@@ -3,15 +3,15 @@
 // answered by the test and a stand-in for the main window that records, in
 // order, what the dialog asks of the other windows.
 
-#include "fakedialogs.h"
+#include "tests/common/fakedialogs.h"
 
-#include "parsignalsimple.h"
-#include "sampling.h"
-#include "tvrcheckled.h"
-#include "tvrdemobutton.h"
-#include "tvrnumedit.h"
-#include "tvrslider.h"
-#include "tvrstredit.h"
+#include "plot/sampling.h"
+#include "settings/parsignalsimple.h"
+#include "widgets/tvrcheckled.h"
+#include "widgets/tvrdemobutton.h"
+#include "widgets/tvrnumedit.h"
+#include "widgets/tvrslider.h"
+#include "widgets/tvrstredit.h"
 
 #include <QDialog>
 #include <QDir>

@@ -3,21 +3,21 @@
 // window's "Parametres" button, acting on the main window's read-outs and
 // sliders, on the time graph and on the spectrum window.
 
-#include "programtest.h"
+#include "tests/app/programtest.h"
 
-#include "fenetspectres.h"
-#include "parsignalsimple.h"
-#include "program.h"
-#include "repres.h"
-#include "sampling.h"
-#include "simplefour.h"
-#include "tvrcheckled.h"
-#include "tvrdemobutton.h"
-#include "tvrnum.h"
-#include "tvrnumedit.h"
-#include "tvrpowerbutton.h"
-#include "tvrslider.h"
-#include "tvrstredit.h"
+#include "app/program.h"
+#include "app/simplefour.h"
+#include "plot/repres.h"
+#include "plot/sampling.h"
+#include "settings/parsignalsimple.h"
+#include "spectrum/fenetspectres.h"
+#include "widgets/tvrcheckled.h"
+#include "widgets/tvrdemobutton.h"
+#include "widgets/tvrnum.h"
+#include "widgets/tvrnumedit.h"
+#include "widgets/tvrpowerbutton.h"
+#include "widgets/tvrslider.h"
+#include "widgets/tvrstredit.h"
 
 #include <QtTest>
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "etudson.h"
-#include "fakedialogs.h"
-#include "fakesoundport.h"
-#include "filterresponse.h"
-#include "sampling.h"
-#include "soundrender.h"
+#include "filter/filterresponse.h"
+#include "plot/sampling.h"
+#include "sound/etudson.h"
+#include "sound/soundrender.h"
+#include "tests/common/fakedialogs.h"
+#include "tests/common/fakesoundport.h"
 
 #include <QDir>
 #include <QFrame>

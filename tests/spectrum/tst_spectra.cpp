@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "../plot/graphstates.h"
 #include "../plot/svgsummary.h"
-#include "spectrumbars.h"
-#include "spectrumdrawing.h"
+#include "spectrum/spectrumbars.h"
+#include "spectrum/spectrumdrawing.h"
 
 #include <QBuffer>
 #include <QDir>

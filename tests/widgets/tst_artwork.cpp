@@ -2,8 +2,8 @@
 // The filter pictures and the button glyphs: sizes at both pixel ratios,
 // real content, one distinct picture per model, safe on odd sizes; the run
 // leaves a sheet of all of them, artwork.png, in the build folder.
-#include "artwork.h"
-#include "vrlook.h"
+#include "widgets/artwork.h"
+#include "widgets/vrlook.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The standard dialogs of the program speak French.
-#include "dialogservice.h"
+#include "widgets/dialogservice.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Typing, reading and leaving the numeric and text fields.
-#include "tvrnumedit.h"
-#include "tvrstredit.h"
+#include "widgets/tvrnumedit.h"
+#include "widgets/tvrstredit.h"
 
 #include <QFocusEvent>
 #include <QSignalSpy>

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Keyboard and mouse handling of the controls.
-#include "tvrdemobutton.h"
-#include "tvrpowerbutton.h"
-#include "tvrslider.h"
-#include "tvrswitch.h"
-#include "tvrtrackbar.h"
-#include "tvrwheel.h"
-#include "txibutton.h"
+#include "widgets/tvrdemobutton.h"
+#include "widgets/tvrpowerbutton.h"
+#include "widgets/tvrslider.h"
+#include "widgets/tvrswitch.h"
+#include "widgets/tvrtrackbar.h"
+#include "widgets/tvrwheel.h"
+#include "widgets/txibutton.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the seven-segment read-outs and the scale write.
-#include "tvrdigitgroup.h"
-#include "tvrnum.h"
-#include "tvrscale.h"
+#include "widgets/tvrdigitgroup.h"
+#include "widgets/tvrnum.h"
+#include "widgets/tvrscale.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The value rule of the ranged controls and the radio behaviour of the LEDs.
-#include "tvrcheckled.h"
-#include "tvrnum.h"
-#include "tvrslider.h"
-#include "tvrswitch.h"
-#include "tvrtrackbar.h"
-#include "tvrwheel.h"
+#include "widgets/tvrcheckled.h"
+#include "widgets/tvrnum.h"
+#include "widgets/tvrslider.h"
+#include "widgets/tvrswitch.h"
+#include "widgets/tvrtrackbar.h"
+#include "widgets/tvrwheel.h"
 
 #include <QSignalSpy>
 #include <QTest>

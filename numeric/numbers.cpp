@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "numbers.h"
+#include "numeric/numbers.h"
 
-#include "rounding.h"
+#include "numeric/rounding.h"
 
 #include <cfloat>
 #include <charconv>

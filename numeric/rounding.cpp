@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "rounding.h"
+#include "numeric/rounding.h"
 
 #include <cfloat>
 #include <cmath>
