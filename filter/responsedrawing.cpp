@@ -7,7 +7,6 @@
 #include "scale.h"
 #include "textlayout.h"
 
-#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <QPen>

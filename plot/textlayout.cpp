@@ -5,7 +5,9 @@
 
 #include <QCoreApplication>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPainter>
 
 #include <algorithm>

@@ -33,11 +33,10 @@
 #include "scale.h"
 
 #include <QFont>
-#include <QFontMetrics>
-#include <QHash>
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <QStringView>
 
 #include <functional>
 #include <initializer_list>

@@ -10,8 +10,9 @@
 
 #include <algorithm>
 #include <optional>
-#include <vector>
+#include <span>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -138,7 +139,7 @@ struct LegendBlock {
     // needs (no further than the picture's edge) when `push`: texts inside
     // and apart from every other, lines inside and on no text, nothing on
     // `avoid`. False, with nothing placed, when some part finds no room.
-    bool TryPlace(TextBoard& board, QPoint d, bool push, const std::vector<QRect>& avoid)
+    bool TryPlace(TextBoard& board, QPoint d, bool push, std::span<const QRect> avoid)
     {
         const QRect picture(0, 0, board.Width(), board.Height());
         auto clear = [&](const QRect& r) {
@@ -222,6 +223,7 @@ void PaintSpectra(QPainter& painter, const SharedState& state, const SpectrumLay
     TextBoard board(w, h);
 
     std::vector<PlacedText> values;
+    values.reserve(2 * RowCount);
     int valuesBottom = 0;
     if (layout.Drawn && d.ShowLineValues) {
         int next = InputValueRow;
@@ -240,81 +242,81 @@ void PaintSpectra(QPainter& painter, const SharedState& state, const SpectrumLay
 
     // The legend keeps off the axes, and off the bars unless there is no
     // other room; the texts placed after it keep off the bars.
-    std::vector<QRect> axes, bars;
+    std::vector<QRect> avoid; // the axes, then the bars
     if (layout.Drawn) {
+        avoid.reserve(2 + 2 * RowCount);
+        avoid.push_back(QRect(QPoint(crossing.Column, frame.Top()), QPoint(crossing.Column, frame.Bottom())));
+        avoid.push_back(QRect(QPoint(frame.Left(), crossing.Row), QPoint(frame.Right(), crossing.Row)));
         for (int k = 0; k < RowCount; ++k) {
             const int x = frame.Column(k);
             if (d.ShowInputSpectrum)
-                bars.push_back(BarRect(x - 1, zero, frame.Row(layout.BarIn[k])));
+                avoid.push_back(BarRect(x - 1, zero, frame.Row(layout.BarIn[k])));
             if (d.ShowOutputSpectrum)
-                bars.push_back(BarRect(x + 2, zero, frame.Row(layout.BarOut[k])));
+                avoid.push_back(BarRect(x + 2, zero, frame.Row(layout.BarOut[k])));
         }
-        axes.push_back(QRect(QPoint(crossing.Column, frame.Top()), QPoint(crossing.Column, frame.Bottom())));
-        axes.push_back(QRect(QPoint(frame.Left(), crossing.Row), QPoint(frame.Right(), crossing.Row)));
     }
-    std::vector<QRect> axesAndBars = axes;
-    axesAndBars.insert(axesAndBars.end(), bars.begin(), bars.end());
+    const std::span<const QRect> axesAndBars(avoid);
+    const std::span<const QRect> axes = axesAndBars.first(std::min<std::size_t>(2, avoid.size()));
 
     // The legend at its place when it finds room there, its texts pushed
     // left as they need; below the values, or into the top right of the
     // frame otherwise; and where the whole finds no room, each entry alone
     // the same way. Each entry starts 3 pixels below the text above.
-    std::vector<LegendBlock> entries;
+    LegendBlock whole;
     auto below = [&](int y) {
-        if (entries.empty())
+        if (whole.Texts.empty())
             return 0;
-        const LegendBlock::Text& t = entries.back().Texts.back();
+        const LegendBlock::Text& t = whole.Texts.back();
         return std::max(0, t.At.y() + std::max(t.Extent.Cell.bottom(), t.Extent.Ink.bottom()) + 3 - y);
     };
     int shift = 0;
     if (d.ShowInputSpectrum) {
         const QString text = QStringLiteral("Entree");
-        entries.push_back({{{l + 5, inColour}}, {{QPoint(15, l + 10), text, inColour, legendMeasure.Extent(text), false}}});
+        whole.Lines.push_back({l + 5, inColour});
+        whole.Texts.push_back({QPoint(15, l + 10), text, inColour, legendMeasure.Extent(text), false});
     }
     if (d.ShowOutputSpectrum) {
         shift = below(l + 27);
         const QString text = QString::fromLatin1(style.OutputLegend) + NumberText(d.OutputScaleFactor);
-        entries.push_back({{{l + 27 + shift, outColour}},
-                           {{QPoint(15, l + 30 + shift), text, outColour, legendMeasure.Extent(text), false}}});
+        whole.Lines.push_back({l + 27 + shift, outColour});
+        whole.Texts.push_back({QPoint(15, l + 30 + shift), text, outColour, legendMeasure.Extent(text), false});
     }
     if (layout.Drawn) {
         const QString text = QString::fromLatin1(ModeText(d.SpectrumMode));
         shift += below(l + 50 + shift);
-        entries.push_back({{}, {{QPoint(15, l + 50 + shift), text, axis, labelMeasure.Extent(text), true}}});
+        whole.Texts.push_back({QPoint(15, l + 50 + shift), text, axis, labelMeasure.Extent(text), true});
     }
-    auto tryAll = [&](LegendBlock& block, const std::vector<QRect>& avoid) {
+    auto tryAll = [&](LegendBlock& block, std::span<const QRect> keepOff) {
         const QRect bounds = block.Bounds();
         const int underValues = std::max(0, valuesBottom + 2 - bounds.top());
-        if (block.TryPlace(board, {0, 0}, true, avoid) ||
-            (underValues > 0 && block.TryPlace(board, {0, underValues}, true, avoid)))
+        if (block.TryPlace(board, {0, 0}, true, keepOff) ||
+            (underValues > 0 && block.TryPlace(board, {0, underValues}, true, keepOff)))
             return true;
         const int topRight = std::max(frame.Top(), valuesBottom + 2) - bounds.top();
         const int step = std::max(1, static_cast<int>(RankSpacing(frame) / 2));
         for (int x = w - 2 - bounds.right(); bounds.left() + x >= 0; x -= step)
-            if (block.TryPlace(board, {x, topRight}, false, avoid))
+            if (block.TryPlace(board, {x, topRight}, false, keepOff))
                 return true;
         return false;
     };
-    // Over the bars at last, written after them.
-    auto place = [&](LegendBlock& block) {
-        block.OverBars = !tryAll(block, axesAndBars);
-        return !block.OverBars || tryAll(block, axes);
-    };
     std::vector<LegendBlock> legend;
-    LegendBlock whole;
-    for (const LegendBlock& e : entries) {
-        whole.Lines.insert(whole.Lines.end(), e.Lines.begin(), e.Lines.end());
-        whole.Texts.insert(whole.Texts.end(), e.Texts.begin(), e.Texts.end());
+    if (!whole.Texts.empty() && tryAll(whole, axesAndBars)) {
+        legend.push_back(std::move(whole));
+    } else {
+        // Each entry: an entry's text with its line (the legend's two), or
+        // the mode text alone; over the bars at last, written after them.
+        for (std::size_t i = 0; i < whole.Texts.size(); ++i) {
+            LegendBlock entry;
+            if (i < whole.Lines.size())
+                entry.Lines.push_back(whole.Lines[i]);
+            entry.Texts.push_back(whole.Texts[i]);
+            entry.OverBars = !tryAll(entry, axesAndBars);
+            if (!entry.OverBars || tryAll(entry, axes))
+                legend.push_back(std::move(entry));
+        }
     }
-    const bool together = !entries.empty() && tryAll(whole, axesAndBars);
-    if (together)
-        legend.push_back(whole);
-    else
-        for (LegendBlock& e : entries)
-            if (place(e))
-                legend.push_back(e);
-    for (const QRect& bar : bars)
-        board.Block(bar);
+    for (std::size_t i = axes.size(); i < avoid.size(); ++i)
+        board.Block(avoid[i]);
 
     std::optional<QPoint> unitAt;
     const QString unit = QStringLiteral("*") + NumberText(state.Signal.FundamentalHz) + QStringLiteral("Hz");
