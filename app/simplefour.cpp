@@ -4,10 +4,10 @@
 #include "app/filterpanel.h"
 #include "app/panelparts.h"
 #include "app/redrawcycle.h"
+#include "numeric/rounding.h"
 #include "plot/axes.h"
 #include "plot/sampling.h"
 #include "signal/presets.h"
-#include "numeric/rounding.h"
 #include "widgets/artwork.h"
 #include "widgets/tvrbitmapimage.h"
 #include "widgets/tvrbitmaplist.h"
@@ -123,7 +123,7 @@ void Tfensynth::BuildControls()
                          "VrCheckLed20", 10, 50, 235, 20);
     VrCheckLed21 = Place(new TVrCheckLed(QStringLiteral("Spectre sortie                      "), GroupBox2),
                          "VrCheckLed21", 10, 74, 235, 20);
-    VrCheckLed19->setChecked(true);
+    VrCheckLed19->setChecked(m_state.Display.SuperposeOutput);
     VrCheckLed21->setLedColor(VrLook::LedYellow);
 }
 
@@ -167,47 +167,22 @@ void Tfensynth::SetTabOrder()
         setTabOrder(order[i - 1], order[i]);
 }
 
-// Gives the state its start-up values, before the other windows exist:
-// nothing here may draw.
+// Start-up, before the other windows exist: nothing here may draw. The
+// state comes with its start-up values (its records' defaults); what is left
+// is to set the controls and read-outs from it and to derive the rest: the
+// time graph's frame, the filter panel's cut-off, damping and bandwidth, and
+// last the filter kind, which stays none until the panel's start-up is over
+// so that its track bar's handler does not redraw.
 void Tfensynth::depart()
 {
-    SignalState& sig = m_state.Signal;
-    DisplaySettings& d = m_state.Display;
-    FilterState& f = m_state.Filter;
-    sig.MeanValue = 0.0;
-    sig.FundamentalHz = 100;
-    sig.FullScaleValue = 1.0;
-    f.StaticGain = 1.0;
-    d.OutputScaleFactor = 1;
-    d.Plot = param{};
-    d.SynthesisColour = 0xFFFF00;
-    d.SignalColour = 0x808080;
-    d.OutputColour = 0xFF00FF;
-    for (int k = 0; k < RowCount; ++k) {
-        sig.Harmonics.Shown[k] = false;
-        sig.Harmonics.AmplitudePercent[k] = 0.0;
-        sig.Harmonics.PhaseRad[k] = 0.0;
-    }
-    sig.Preset = PresetKind::Free;
-    ApplyPreset();
+    ApplyPreset(); // the controls already stand where "Synth libre" puts them: no handler runs
     VrCheckLed13->hide();
-    m_state.View.PeriodsShown = 1.0;
-    SetText(Label5, NumberText(sig.FullScaleValue));
-    d.CopyWidthPx = 567;
-    d.CopyHeightPx = 416;
-    d.BlackBackground = true;
+    SetText(Label5, NumberText(m_state.Signal.FullScaleValue));
     ShowFundamental();
     ResetTimeRange(m_state);
     ComputeTimeGraphExtents(m_state);
     m_filter->StartUp(); // wheel, cut-off 1 Hz, damping, bandwidth, its box hidden
-    f.Kind = FilterKind::Amplifier;
-    d.SuperposeOutput = true;
-    d.ShowInputSpectrum = false;
-    d.ShowOutputSpectrum = false;
-    d.SpectrumMode = SpectrumMode::Percent;
-    d.InputSpectrumColour = 0xFFFF00;
-    d.OutputSpectrumColour = 0xFF0000;
-    d.ShowLineValues = false;
+    m_state.Filter.Kind = FilterKind::Amplifier;
 }
 
 void Tfensynth::ShowFullScale(const QString& text)

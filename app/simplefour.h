@@ -31,8 +31,10 @@ class Tfensynth : public QWidget {
     Q_OBJECT
 
 public:
-    // Builds the window and gives the state its start-up values (depart).
-    // Nothing is drawn until the cycle has its windows.
+    // Builds the window over a freshly made state, whose defaults are the
+    // start-up values, and completes the start-up (depart): the controls
+    // set from the state, the time graph's frame, the filter panel, the
+    // filter kind. Nothing is drawn until the cycle has its windows.
     Tfensynth(SharedState& state, DialogService& dialogs, RedrawCycle& cycle, QWidget* parent = nullptr);
 
     // The preset of the state set on the controls: the moved controls' own

@@ -2,10 +2,10 @@
 // The computational half of one redraw at the default window size.
 
 #include "filter/filterresponse.h"
+#include "numeric/rounding.h"
 #include "plot/sampling.h"
 #include "plot/scale.h"
 #include "plot/sincos.h"
-#include "numeric/rounding.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,18 +2,17 @@
 #include "filter/responsedrawing.h"
 
 #include "numeric/numbers.h"
+#include "numeric/rounding.h"
 #include "plot/pixelline.h"
 #include "plot/scale.h"
-#include "numeric/rounding.h"
+#include "plot/textlayout.h"
 
-#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <QPen>
 #include <QPoint>
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 #include <optional>
 #include <vector>
@@ -26,7 +25,6 @@ constexpr int DiscReach = 3;       // a marker covers dx, dy in -3 .. 3
 constexpr int DiscRadiusSq = 10;   // with dx^2 + dy^2 <= 10
 constexpr double DiscRadius = 3.2; // the same disc on a vector surface
 constexpr double DiscCover = 3.5;  // and on a raster picture of a ratio above 1
-constexpr int LabelGap = 4;        // pixels between two frequency labels
 
 // Lines, curves and discs. On a raster picture lines and curves are written
 // straight into its pixels, which costs a fraction of what the painter's
@@ -120,19 +118,39 @@ QString Text(const std::string& s)
     return QString::fromStdString(s);
 }
 
-// The row of the frequency axis: 0 when it is shown and the axes go
+// The level of the frequency axis: 0 when it is shown and the axes go
 // through the origin, otherwise one graduation above the bottom.
-int AxisRow(const ResponsePanel& panel, const param& p)
+double AxisLevel(const PlotFrame& f, const param& p)
 {
-    const PlotFrame& f = panel.Frame;
     const bool zeroShown = f.yMin <= 0.0 && 0.0 <= f.yMax;
-    return panel.Row(p.AxesAtOrigin && zeroShown ? 0.0 : f.yMin + f.yStep);
+    return p.AxesAtOrigin && zeroShown ? 0.0 : f.yMin + f.yStep;
 }
 
-// Everything below writes in the painter's font, the plot font, measured by `fm`.
+int AxisRow(const ResponsePanel& panel, const param& p)
+{
+    return panel.Row(AxisLevel(panel.Frame, p));
+}
 
-void FrequencyScale(QPainter& painter, const QFontMetrics& fm, Ink& ink, const ResponsePanel& panel,
-                    const FrequencySpan& span, int row, const param& p, const SurfaceStyle& style)
+// The decade labels of a panel's frequency axis, centred on their
+// graduations below the axis along `row`, placed on the board.
+std::vector<ScaleMark> FrequencyLabels(TextBoard& board, const FontMeasure& fm, const ResponsePanel& panel,
+                                       const FrequencySpan& span, int row)
+{
+    std::vector<ScaleMark> marks;
+    const int labelTop = row + fm.HalfHeight();
+    for (int d = span.FirstDecade; d <= span.LastDecade; ++d)
+        marks.emplace_back(d - span.FirstDecade, d, QPoint(panel.Column(d), labelTop));
+    const PlotFrame& f = panel.Frame;
+    const double spacing = (static_cast<double>(f.Right()) - f.Left()) / std::max(1, span.LastDecade - span.FirstDecade);
+    LayScale(board, fm, marks, Qt::Horizontal, spacing, 1, true,
+             [](const ScaleMark& m) { return Text(FormatNumber(NearestPowerOfTen(static_cast<int>(m.Multiple)))); });
+    return marks;
+}
+
+// Everything below writes in the painter's font, the plot font.
+
+void FrequencyScale(QPainter& painter, Ink& ink, const ResponsePanel& panel, const FrequencySpan& span, int row,
+                    const std::vector<ScaleMark>& labels, const param& p, const SurfaceStyle& style)
 {
     const QColor axis = ToQColor(p.AxisColour);
     const PlotFrame& f = panel.Frame;
@@ -146,35 +164,21 @@ void FrequencyScale(QPainter& painter, const QFontMetrics& fm, Ink& ink, const R
             else
                 ink.Line(c, row, c, row + (j == 1 ? p.GraduationLength : minorLength), axis, false);
         }
-
-    const int labelTop = row + Round(fm.height() / 2.0L);
-    int lastRight = INT_MIN / 2;
-    // As on every scale of the program, the first graduation is not labelled.
-    for (int d = span.FirstDecade + 1; d <= span.LastDecade; ++d) {
-        const QString label = Text(FormatNumber(NearestPowerOfTen(d)));
-        const int width = fm.horizontalAdvance(label);
-        const int x = std::clamp(panel.Column(d) - width / 2, 0, std::max(0, f.W - width));
-        if (x < lastRight + LabelGap)
-            continue;
-        WriteText(painter, x, labelTop, label, axis, style);
-        lastRight = x + width;
-    }
+    for (const ScaleMark& m : labels)
+        if (m.Shown)
+            WriteText(painter, m.At.x(), m.At.y(), m.Text, axis, style);
     ink.Line(f.Left(), row, f.Right(), row, axis, false);
-    WriteText(painter, f.W - 25, row - 16, QStringLiteral("Hz"), axis, style);
 }
 
-// The value axis along the left margin, by the toolkit, and the panel's
-// title at its top. Returns the right end of the title.
-int ValueScale(QPainter& painter, const QFontMetrics& fm, const ResponsePanel& panel, const QString& title,
-               const param& p, const SurfaceStyle& style)
+// The value axis along the left margin, by the toolkit, its labels placed
+// on the board.
+void ValueScale(QPainter& painter, TextBoard& board, const ResponsePanel& panel, const param& p,
+                const SurfaceStyle& style)
 {
     painter.save();
     painter.translate(0, panel.Top);
-    DrawVerticalScale(painter, panel.Frame.Left(), p, panel.Frame, style);
+    DrawVerticalScale(painter, panel.Frame.Left(), p, panel.Frame, style, board);
     painter.restore();
-    const int left = panel.Frame.Left() + Round(fm.horizontalAdvance(QStringLiteral("W")) / 2.0L);
-    WriteText(painter, left, panel.Top, title, ToQColor(p.AxisColour), style);
-    return left + fm.horizontalAdvance(title);
 }
 
 // The gain curve, cut where it runs below the gain axis: each run inside
@@ -207,30 +211,34 @@ struct MarkerPoint {
     int X = 0, Y = 0;
 };
 
-// Discs on the points, then their numbers: above, else below, else none,
-// so that no two numbers touch.
-void Markers(QPainter& painter, const QFontMetrics& fm, Ink& ink, const std::vector<MarkerPoint>& points,
-             const param& p)
+struct MarkerNumber {
+    int K = 0;
+    QPoint At;
+};
+
+// The numbers of the markers, centred on their points: above, else below,
+// else none, so that no number touches another text.
+void PlaceMarkerNumbers(TextBoard& board, const FontMeasure& fm, const std::vector<MarkerPoint>& points,
+                        std::vector<MarkerNumber>& out)
+{
+    for (const MarkerPoint& m : points) {
+        const TextExtent e = fm.Extent(QString::number(m.K));
+        const int left = m.X - e.Cell.width() / 2;
+        const std::optional<QPoint> at = board.Place(
+            e, {QPoint(left, m.Y - DiscReach - 1 - fm.Height()), QPoint(left, m.Y + DiscReach + 1)}, false);
+        if (at)
+            out.push_back({m.K, *at});
+    }
+}
+
+// Discs on the points, then their numbers.
+void Markers(QPainter& painter, Ink& ink, const std::vector<MarkerPoint>& points,
+             const std::vector<MarkerNumber>& numbers, const param& p)
 {
     for (const MarkerPoint& m : points)
         ink.Disc(m.X, m.Y, ToQColor(p.HarmonicColour[m.K]));
-    int rightAbove = INT_MIN / 2, rightBelow = INT_MIN / 2;
-    for (const MarkerPoint& m : points) {
-        const QString number = QString::number(m.K);
-        const int width = fm.horizontalAdvance(number);
-        const int left = m.X - width / 2;
-        int top;
-        if (left > rightAbove) {
-            top = m.Y - DiscReach - 1 - fm.height();
-            rightAbove = left + width;
-        } else if (left > rightBelow) {
-            top = m.Y + DiscReach + 1;
-            rightBelow = left + width;
-        } else {
-            continue;
-        }
-        WriteBareText(painter, left, top, number, ToQColor(p.HarmonicColour[m.K]));
-    }
+    for (const MarkerNumber& n : numbers)
+        WriteBareText(painter, n.At.x(), n.At.y(), QString::number(n.K), ToQColor(p.HarmonicColour[n.K]));
 }
 
 } // namespace
@@ -240,7 +248,7 @@ int ResponsePanel::Row(double value) const
     return Top + Frame.Row(value);
 }
 
-ResponsePanels ResponseLayout(const ResponseView& view, int w, int h)
+ResponsePanels ResponseLayout(const ResponseView& view, int w, int h, const param& plot)
 {
     ResponsePanels panels;
     const int gainHeight = h / 2;
@@ -260,6 +268,12 @@ ResponsePanels ResponseLayout(const ResponseView& view, int w, int h)
     panels.Phase.Frame.yStep = view.Deg.Step;
     panels.Phase.Frame.H = h - gainHeight;
     panels.Phase.Top = gainHeight;
+    const QFont font = PlotFont(plot);
+    const FontMeasure fm(font);
+    for (ResponsePanel* panel : {&panels.Gain, &panels.Phase}) {
+        FitMarginsToFont(panel->Frame, font);
+        MakeRoomUnderAxis(panel->Frame, AxisLevel(panel->Frame, plot), fm);
+    }
     return panels;
 }
 
@@ -276,24 +290,61 @@ void PaintFilterResponse(QPainter& painter, const DisplaySettings& display, cons
     painter.setRenderHint(QPainter::Antialiasing, false);
     if (style.FillBackground && display.BlackBackground)
         painter.fillRect(0, 0, w, h, Qt::black);
-    const ResponsePanels panels = ResponseLayout(view, w, h);
+    const ResponsePanels panels = ResponseLayout(view, w, h, p);
     Ink ink(painter, style);
     painter.setFont(PlotFont(p));
-    const QFontMetrics fm(painter.font());
+    const FontMeasure fm(painter.font());
 
-    const int titleRight = ValueScale(painter, fm, panels.Gain, QStringLiteral("Gain (dB)"), p, style);
-    ValueScale(painter, fm, panels.Phase, QStringLiteral("Phase (\u00B0)"), p, style);
-    for (const ResponsePanel* panel : {&panels.Gain, &panels.Phase})
-        FrequencyScale(painter, fm, ink, *panel, view.Span, AxisRow(*panel, p), p, style);
+    // The texts placed in order: titles, "fc", "Hz", the frequency labels,
+    // the value labels (by DrawVerticalScale), then the markers' numbers,
+    // which may go above or below their points.
+    TextBoard board(w, h);
+    const QString titles[] = {QStringLiteral("Gain (dB)"), QStringLiteral("Phase (\u00B0)")};
+    const ResponsePanel* const both[] = {&panels.Gain, &panels.Phase};
+    const int titleLeft = panels.Gain.Frame.Left() + Round(fm.Advance(QStringLiteral("W")) / 2.0L);
+    std::optional<QPoint> titleAt[2];
+    for (int i = 0; i < 2; ++i)
+        titleAt[i] = board.Place(fm.Extent(titles[i]), {QPoint(titleLeft, both[i]->Top)});
+
+    const QString fc = QStringLiteral("fc");
+    int cutoffColumn = 0;
+    std::optional<QPoint> fcAt;
+    if (view.HasCutoff) {
+        cutoffColumn = panels.Gain.Column(std::log10(view.CutoffHz));
+        const TextExtent e = fm.Extent(fc);
+        const int x = std::clamp(cutoffColumn + 3, 0, std::max(0, w - e.Cell.width()));
+        fcAt = board.Place(e, {QPoint(x, 0), QPoint(x, fm.Height())});
+    }
+
+    const QString hz = QStringLiteral("Hz");
+    int axisRow[2];
+    std::optional<QPoint> hzAt[2];
+    for (int i = 0; i < 2; ++i) {
+        axisRow[i] = AxisRow(*both[i], p);
+        hzAt[i] = PlaceAxisTitle(board, fm, fm.Extent(hz), axisRow[i], axisRow[i]);
+    }
+
+    std::vector<ScaleMark> frequencyLabels[2];
+    for (int i = 0; i < 2; ++i)
+        frequencyLabels[i] = FrequencyLabels(board, fm, *both[i], view.Span, axisRow[i]);
+
+    for (int i = 0; i < 2; ++i) {
+        ValueScale(painter, board, *both[i], p, style);
+        if (titleAt[i])
+            WriteText(painter, titleAt[i]->x(), titleAt[i]->y(), titles[i], axis, style);
+    }
+    for (int i = 0; i < 2; ++i) {
+        FrequencyScale(painter, ink, *both[i], view.Span, axisRow[i], frequencyLabels[i], p, style);
+        if (hzAt[i])
+            WriteText(painter, hzAt[i]->x(), hzAt[i]->y(), hz, axis, style);
+    }
 
     if (view.HasCutoff) {
-        const double u = std::log10(view.CutoffHz);
-        const int c = panels.Gain.Column(u);
-        for (const ResponsePanel* panel : {&panels.Gain, &panels.Phase})
-            ink.Line(c, panel->Top + panel->Frame.Top(), c, panel->Top + panel->Frame.Bottom(), axis, true);
-        const QString fc = QStringLiteral("fc");
-        const int x = std::clamp(c + 3, 0, std::max(0, w - fm.horizontalAdvance(fc)));
-        WriteText(painter, x, x < titleRight + LabelGap ? fm.height() : 0, fc, axis, style);
+        for (const ResponsePanel* panel : both)
+            ink.Line(cutoffColumn, panel->Top + panel->Frame.Top(), cutoffColumn, panel->Top + panel->Frame.Bottom(),
+                     axis, true);
+        if (fcAt)
+            WriteText(painter, fcAt->x(), fcAt->y(), fc, axis, style);
     }
 
     if (asymptotes) {
@@ -321,8 +372,11 @@ void PaintFilterResponse(QPainter& painter, const DisplaySettings& display, cons
         onGain.push_back({m.K, x, panels.Gain.Row(m.GainDb)});
         onPhase.push_back({m.K, x, panels.Phase.Row(m.PhaseDeg)});
     }
-    Markers(painter, fm, ink, onGain, p);
-    Markers(painter, fm, ink, onPhase, p);
+    std::vector<MarkerNumber> gainNumbers, phaseNumbers;
+    PlaceMarkerNumbers(board, fm, onGain, gainNumbers);
+    PlaceMarkerNumbers(board, fm, onPhase, phaseNumbers);
+    Markers(painter, ink, onGain, gainNumbers, p);
+    Markers(painter, ink, onPhase, phaseNumbers, p);
 }
 
 void DrawFilterResponse(QImage& target, const SharedState& state, bool asymptotes, int w, int h,

@@ -6,12 +6,13 @@
 //
 // The picture is cut into two panels of the same width, the gain above
 // (rows 0 .. h/2 - 1) and the phase below, each with the toolkit's margins
-// (left 15, right width - 15, top 10, bottom panel height - 10) and the same
-// logarithmic frequency axis. In each panel:
+// (left 15, right width - 15, top 10, bottom panel height - 10 with the
+// default font, wider for a larger one) and the same logarithmic frequency
+// axis. In each panel:
 // - the frequency axis: a graduation at every decade, labelled with
-//   FormatNumber of its frequency and centred on it, except the first (a
-//   label that would overlap the one before is left out too), and
-//   unlabelled graduations at
+//   FormatNumber of its frequency and centred on it, except the first
+//   (every second, fifth ... decade where the labels would not stand
+//   apart), and unlabelled graduations at
 //   2 .. 9 times each decade; ticks below the axis, or silver grid lines
 //   when GridOn (the decade lines dotted or solid as GridDotted says, the
 //   others always dotted). The axis runs along 0 dB or 0 degrees when
@@ -28,7 +29,9 @@
 //   cut where it leaves the frame;
 // - a disc of radius 3 in HarmonicColour[k] on each harmonic's point,
 //   numbered k in the same colour above it, or below it when the number
-//   above would touch the previous one, or not at all when both would.
+//   above would touch another text, or not at all when both would.
+// Every text is placed as plot/textlayout.h says: the titles, "fc", "Hz",
+// the frequency labels, the value labels, then the harmonics' numbers.
 // Fonts are PlotFont(Plot); colours come from the display settings. The
 // raster picture is filled black or white as BlackBackground says; the
 // vector copy has no fill and writes its texts on white (SurfaceStyle).
@@ -56,8 +59,9 @@ struct ResponsePanels {
     ResponsePanel Phase;
 };
 
-// The two panels of a w x h picture of `view`.
-ResponsePanels ResponseLayout(const ResponseView& view, int w, int h);
+// The two panels of a w x h picture of `view`, their margins fitted to the
+// label font of `plot` (plot/textlayout.h).
+ResponsePanels ResponseLayout(const ResponseView& view, int w, int h, const param& plot = param());
 
 // The number of curve samples for a picture w pixels wide: one every two
 // pixel columns of the frame, both ends included (at least 2), as the time

@@ -3,6 +3,7 @@
 
 #include "numeric/numbers.h"
 #include "numeric/rounding.h"
+#include "plot/textlayout.h"
 
 #include <QCoreApplication>
 #include <QFontMetrics>
@@ -14,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 namespace {
 
@@ -59,6 +61,43 @@ QString GraduationText(double v, double step)
 bool UsableScale(double from, double to, double step)
 {
     return std::isfinite(from) && std::isfinite(to) && std::isfinite(step) && step > 0;
+}
+
+// The value of graduation v in steps, held within +-10^15.
+long long StepsOf(double v, double step)
+{
+    const double n = std::round(v / step);
+    return std::isfinite(n) ? static_cast<long long>(std::clamp(n, -1e15, 1e15)) : 0;
+}
+
+// Where the painter's origin lies in the picture (the painters of the
+// graphs only ever translate).
+QPoint Origin(const QPainter& painter)
+{
+    const QTransform& t = painter.worldTransform();
+    return {static_cast<int>(std::lround(t.dx())), static_cast<int>(std::lround(t.dy()))};
+}
+
+// The graduations of a scale from `from` by `step` while `more`, with
+// their pixel positions: at most MaxGraduations of them.
+struct Graduation {
+    double Value;
+    int Position;
+};
+
+template <typename More, typename Next, typename Place>
+void WalkScale(std::vector<Graduation>& out, double from, More more, Next next, Place place)
+{
+    out.clear();
+    out.reserve(64);
+    double v = from;
+    for (int i = 0; more(v) && i < MaxGraduations; ++i) {
+        out.push_back({v, place(v)});
+        const double n = next(v);
+        if (!(n != v))
+            break;
+        v = n;
+    }
 }
 
 } // namespace
@@ -161,7 +200,7 @@ struct TextKey {
 
 size_t qHash(const TextKey& k, size_t seed = 0)
 {
-    return qHashMulti(seed, k.text, k.font, k.colour, k.background, k.opaque, k.ratio);
+    return qHashMulti(FontHash(k.font, TextHash(k.text, seed)), k.colour, k.background, k.opaque, k.ratio);
 }
 
 constexpr qsizetype MaxTextCells = 512;
@@ -235,6 +274,7 @@ const TextCell* Cell(const TextKey& key)
 
 void Write(QPainter& painter, int x, int y, const QString& text, const QColor& colour, const QColor* background)
 {
+    TextRecorder::Note(painter, x, y, text, background != nullptr);
     if (CopiesCells(painter)) {
         const TextKey key{text,
                           painter.font(),
@@ -274,30 +314,39 @@ void WriteBareText(QPainter& painter, int x, int y, const QString& text, const Q
 }
 
 void DrawHorizontalScale(QPainter& painter, int row, const param& p, const PlotFrame& frame,
-                         const SurfaceStyle& style)
+                         const SurfaceStyle& style, TextBoard& board)
 {
     const QColor axis = ToQColor(p.AxisColour);
     painter.setFont(PlotFont(p));
-    const QFontMetrics fm(painter.font());
-    const int labelTop = row + Round(fm.height() / 2.0L);
+    const FontMeasure fm(painter.font());
+    const QPoint origin = Origin(painter);
+    std::vector<Graduation> graduations;
+    std::vector<ScaleMark> marks;
     if (UsableScale(frame.xMin, frame.xMax, frame.xStep)) {
-        bool labelNow = false;
-        double v = frame.xMin;
-        for (int i = 0; v <= frame.xMax && i < MaxGraduations; ++i) {
-            const int c = frame.Column(v);
-            if (!p.GridOn) {
-                painter.setPen(LinePen(painter, axis));
-                StrokeLine(painter, c, row, c, row + p.GraduationLength);
-            } else {
-                GridLine(painter, p, c, frame.Top(), c, frame.Bottom());
-            }
-            if (labelNow)
-                WriteText(painter, c, labelTop, GraduationText(v, frame.xStep), axis, style);
-            const double next = v + frame.xStep;
-            if (!(next > v))
-                break;
-            v = next;
-            labelNow = !labelNow;
+        const double step = frame.xStep;
+        WalkScale(
+            graduations, frame.xMin, [&](double v) { return v <= frame.xMax; }, [&](double v) { return v + step; },
+            [&](double v) { return frame.Column(v); });
+        const int labelTop = row + fm.HalfHeight();
+        marks.reserve(graduations.size());
+        for (std::size_t i = 0; i < graduations.size(); ++i)
+            marks.emplace_back(static_cast<int>(i), StepsOf(graduations[i].Value, step),
+                               QPoint(graduations[i].Position, labelTop) + origin);
+        const double spacing = (static_cast<double>(frame.Right()) - frame.Left()) * (step / (frame.xMax - frame.xMin));
+        LayScale(board, fm, marks, Qt::Horizontal, spacing, 2, false,
+                 [&](const ScaleMark& m) { return GraduationText(graduations[m.Index].Value, step); });
+    }
+    for (std::size_t i = 0; i < graduations.size(); ++i) {
+        const int c = graduations[i].Position;
+        if (!p.GridOn) {
+            painter.setPen(LinePen(painter, axis));
+            StrokeLine(painter, c, row, c, row + p.GraduationLength);
+        } else {
+            GridLine(painter, p, c, frame.Top(), c, frame.Bottom());
+        }
+        if (marks[i].Shown) {
+            const QPoint at = marks[i].At - origin;
+            WriteText(painter, at.x(), at.y(), marks[i].Text, axis, style);
         }
     }
     painter.setPen(LinePen(painter, axis));
@@ -305,52 +354,64 @@ void DrawHorizontalScale(QPainter& painter, int row, const param& p, const PlotF
 }
 
 void DrawVerticalScale(QPainter& painter, int column, const param& p, const PlotFrame& frame,
-                       const SurfaceStyle& style)
+                       const SurfaceStyle& style, TextBoard& board)
 {
     const QColor axis = ToQColor(p.AxisColour);
     painter.setFont(PlotFont(p));
-    const QFontMetrics fm(painter.font());
-    const int labelLeft = column + Round(fm.horizontalAdvance(QStringLiteral("W")) / 2.0L);
-    const int halfHeight = Round(fm.height() / 2.0L);
+    const FontMeasure fm(painter.font());
+    const QPoint origin = Origin(painter);
+    std::vector<Graduation> graduations;
+    std::vector<ScaleMark> marks;
     if (UsableScale(frame.yMin, frame.yMax, frame.yStep)) {
-        bool labelNow = false;
-        double v = frame.yMax;
-        for (int i = 0; v >= frame.yMin && i < MaxGraduations; ++i) {
-            const int r = frame.Row(v);
-            if (!p.GridOn) {
-                painter.setPen(LinePen(painter, axis));
-                StrokeLine(painter, column, r, column + p.GraduationLength, r);
-            } else {
-                GridLine(painter, p, frame.Left(), r, frame.Right(), r);
-            }
-            if (labelNow)
-                WriteText(painter, labelLeft, r - halfHeight, GraduationText(v, frame.yStep), axis, style);
-            const double next = v - frame.yStep;
-            if (!(next < v))
-                break;
-            v = next;
-            labelNow = !labelNow;
+        const double step = frame.yStep;
+        WalkScale(
+            graduations, frame.yMax, [&](double v) { return v >= frame.yMin; }, [&](double v) { return v - step; },
+            [&](double v) { return frame.Row(v); });
+        const int gap = Round(fm.Advance(QStringLiteral("W")) / 2.0L);
+        const int labelLeft = column + gap;
+        const int halfHeight = fm.HalfHeight();
+        marks.reserve(graduations.size());
+        for (std::size_t i = 0; i < graduations.size(); ++i)
+            marks.emplace_back(static_cast<int>(i), StepsOf(graduations[i].Value, step),
+                               QPoint(labelLeft, graduations[i].Position - halfHeight) + origin);
+        const double spacing = (static_cast<double>(frame.Bottom()) - frame.Top()) * (step / (frame.yMax - frame.yMin));
+        LayScale(
+            board, fm, marks, Qt::Vertical, spacing, 2, false,
+            [&](const ScaleMark& m) { return GraduationText(graduations[m.Index].Value, step); }, 2 * gap);
+    }
+    for (std::size_t i = 0; i < graduations.size(); ++i) {
+        const int r = graduations[i].Position;
+        if (!p.GridOn) {
+            painter.setPen(LinePen(painter, axis));
+            StrokeLine(painter, column, r, column + p.GraduationLength, r);
+        } else {
+            GridLine(painter, p, frame.Left(), r, frame.Right(), r);
+        }
+        if (marks[i].Shown) {
+            const QPoint at = marks[i].At - origin;
+            WriteText(painter, at.x(), at.y(), marks[i].Text, axis, style);
         }
     }
     painter.setPen(LinePen(painter, axis));
     StrokeLine(painter, column, frame.Top(), column, frame.Bottom());
 }
 
-void DrawAxes(QPainter& painter, const param& p, const PlotFrame& frame, const SurfaceStyle& style)
+void DrawAxes(QPainter& painter, const param& p, const PlotFrame& frame, const SurfaceStyle& style,
+              TextBoard& board)
 {
     const param own = p;
-    int column, row;
-    if (!own.AxesAtOrigin) {
-        column = frame.Column(frame.xMin + frame.xStep);
-        row = frame.Row(frame.yMin + frame.yStep);
-    } else {
-        column = frame.Column(0.0);
-        row = frame.Row(0.0);
-    }
-    DrawHorizontalScale(painter, row, own, frame, style);
-    DrawVerticalScale(painter, column, own, frame, style);
+    const AxesCrossing at = AxesCrossingOf(own, frame);
+    DrawHorizontalScale(painter, at.Row, own, frame, style, board);
+    DrawVerticalScale(painter, at.Column, own, frame, style, board);
     painter.setPen(LinePen(painter, ToQColor(own.AxisColour)));
-    StrokeLine(painter, frame.Left(), row, frame.Right(), row);
+    StrokeLine(painter, frame.Left(), at.Row, frame.Right(), at.Row);
+}
+
+AxesCrossing AxesCrossingOf(const param& p, const PlotFrame& frame)
+{
+    if (!p.AxesAtOrigin)
+        return {frame.Column(frame.xMin + frame.xStep), frame.Row(frame.yMin + frame.yStep)};
+    return {frame.Column(0.0), frame.Row(0.0)};
 }
 
 void PaintOnRaster(QImage& target, int w, int h, const std::function<void(QPainter&)>& paint, qreal ratio)

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "plot/repres.h"
 
+#include "numeric/rounding.h"
 #include "plot/axes.h"
 #include "plot/timegraph.h"
-#include "numeric/rounding.h"
 #include "widgets/artwork.h"
 #include "widgets/txibutton.h"
 #include "widgets/vrpanel.h"

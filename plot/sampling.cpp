@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "plot/sampling.h"
 
-#include "plot/sincos.h"
 #include "numeric/rounding.h"
+#include "plot/sincos.h"
 
 #include <algorithm>
 #include <cmath>

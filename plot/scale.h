@@ -40,17 +40,20 @@ double NearestPowerOfTen(int n);
 // a range still empty after widening is opened by one step on each side.
 void NiceRange(double& step, double& min, double& max, bool fromZero);
 
-// The pixel frame of one drawing of W x H pixels with its world ranges:
-// fixed margins, left 15, right W - 15, top 10, bottom H - 10.
+// The pixel frame of one drawing of W x H pixels with its world ranges.
+// The margins are left 15, right W - 15, top 10, bottom H - 10 with the
+// default label font; a drawing widens them for a larger font
+// (FitMarginsToFont, plot/textlayout.h) and for the texts it writes.
 struct PlotFrame {
     double xMin = 0.0, xMax = 1.0, yMin = 0.0, yMax = 1.0;
     double xStep = 0.1, yStep = 0.1;
     std::int32_t W = 0, H = 0;
+    std::int32_t LeftMargin = 15, RightMargin = 15, TopMargin = 10, BottomMargin = 10;
 
-    std::int32_t Left() const { return 15; }
-    std::int32_t Right() const { return W - 15; }
-    std::int32_t Top() const { return 10; }
-    std::int32_t Bottom() const { return H - 10; }
+    std::int32_t Left() const { return LeftMargin; }
+    std::int32_t Right() const { return W - RightMargin; }
+    std::int32_t Top() const { return TopMargin; }
+    std::int32_t Bottom() const { return H - BottomMargin; }
     std::int32_t Column(double x) const { return ValueToColumn(Left(), Right(), x, xMin, xMax); }
     std::int32_t Row(double y) const { return ValueToRow(Top(), Bottom(), y, yMin, yMax); }
 };

@@ -3,6 +3,7 @@
 
 #include "plot/pixelline.h"
 #include "plot/sampling.h"
+#include "plot/textlayout.h"
 
 #include <QImage>
 #include <QPainter>
@@ -14,7 +15,9 @@
 
 namespace {
 
-PlotFrame TimeFrame(const TimeGraphView& v, int w, int h)
+// The frame of the time graph: margins for the label font, and room under
+// the time axis for its labels.
+PlotFrame TimeFrame(const TimeGraphView& v, const param& p, const FontMeasure& fm, int w, int h)
 {
     PlotFrame f;
     f.xMin = v.TimeStart;
@@ -25,6 +28,8 @@ PlotFrame TimeFrame(const TimeGraphView& v, int w, int h)
     f.yStep = v.ValueStep;
     f.W = w;
     f.H = h;
+    FitMarginsToFont(f, fm.Font());
+    MakeRoomUnderAxis(f, p.AxesAtOrigin ? 0.0 : f.yMin + f.yStep, fm);
     return f;
 }
 
@@ -74,13 +79,20 @@ void PaintTimeGraph(QPainter& painter, const SharedState& state, int w, int h, c
 {
     const DisplaySettings& d = state.Display;
     const TimeGraphView& view = state.View;
-    const PlotFrame frame = TimeFrame(view, w, h);
+    const FontMeasure fm(PlotFont(d.Plot));
+    const PlotFrame frame = TimeFrame(view, d.Plot, fm, w, h);
     painter.setRenderHint(QPainter::Antialiasing, false);
     if (style.FillBackground && d.BlackBackground)
         painter.fillRect(0, 0, w, h, Qt::black);
 
-    DrawAxes(painter, d.Plot, frame, style);
-    WriteText(painter, w - 25, frame.Row(0.0) - 16, QStringLiteral("t (s)"), ToQColor(d.Plot.AxisColour), style);
+    // "t (s)" is placed first, the labels around it.
+    TextBoard board(w, h);
+    const QString title = QStringLiteral("t (s)");
+    const std::optional<QPoint> titleAt =
+        PlaceAxisTitle(board, fm, fm.Extent(title), frame.Row(0.0), AxesCrossingOf(d.Plot, frame).Row);
+    DrawAxes(painter, d.Plot, frame, style, board);
+    if (titleAt)
+        WriteText(painter, titleAt->x(), titleAt->y(), title, ToQColor(d.Plot.AxisColour), style);
 
     CurvePainter curves(painter, view, frame, style.ExactPixels);
     const PresetKind preset = state.Signal.Preset;

@@ -12,8 +12,10 @@ class QPaintDevice;
 class QPainter;
 
 // Draws the time graph of a w x h picture onto `painter`, in the world
-// frame of state.View, with the fixed margins. The surface style decides
-// the background fill and the text cells.
+// frame of state.View, with the margins of the label font and room under
+// the time axis for its labels. "t (s)" goes above the right end of the
+// time axis, then the labels around it (plot/textlayout.h). The surface
+// style decides the background fill and the text cells.
 void PaintTimeGraph(QPainter& painter, const SharedState& state, int w, int h, const SurfaceStyle& style);
 
 // The raster picture: a new image of w x h logical pixels at the device

@@ -2,8 +2,8 @@
 #include "settings/settingsrules.h"
 
 #include "numeric/numbers.h"
-#include "plot/sampling.h"
 #include "numeric/rounding.h"
+#include "plot/sampling.h"
 #include "signal/signallimits.h"
 
 #include <charconv>

@@ -4,7 +4,10 @@
 // The process-wide state of the program: one periodic input signal, one
 // filter, the display settings and the time graph's frame. The application
 // owns one SharedState for its whole life and hands it by reference to every
-// routine, so a test can build any state it likes.
+// routine, so a test can build any state it likes. The members' initial
+// values are the program's start-up values; the main window's start-up
+// only derives the rest from them (the filter kind, the damping the track
+// bar gives, the bandwidth, the time graph's frame).
 
 #include <array>
 #include <cstdint>
@@ -59,6 +62,8 @@ struct HarmonicTable {
     std::array<double, RowCount> FilterPhaseRad{};         // filter phase at k * f0
     std::array<double, RowCount> OutputAmplitudePercent{}; // row 0: output mean
     std::array<double, RowCount> OutputPhaseRad{};
+
+    bool operator==(const HarmonicTable&) const = default;
 };
 
 struct SignalState {
@@ -69,14 +74,18 @@ struct SignalState {
     PresetKind Preset = PresetKind::Free;
     double DutyCycle = 0.0;           // fraction of the period the square is high
     HarmonicTable Harmonics;
+
+    bool operator==(const SignalState&) const = default;
 };
 
 struct FilterState {
     FilterKind Kind = FilterKind::None; // set to Amplifier at start-up
     double CutoffHz = 1.0;              // cut-off or centre frequency, 0.001..999999
-    double Damping = 0.707;             // m of the second-order models
+    double Damping = 0.707;             // m of the second-order models; 141 / 200 once start-up has set the track bar
     double StaticGain = 1.0;            // G0
     double BandwidthHz = 0.0;           // 2 m fc, 0.001..999999
+
+    bool operator==(const FilterState&) const = default;
 };
 
 // Plot appearance, handed by value to the drawing routines.
@@ -92,6 +101,8 @@ struct param {
     std::int32_t FontSize = 8; // points
     std::string FontName = "Arial";
     std::int32_t GraduationLength = 3; // pixels
+
+    bool operator==(const param&) const = default;
 };
 
 struct DisplaySettings {
@@ -111,6 +122,8 @@ struct DisplaySettings {
     bool SuperposeOutput = true;
     bool ShowInputSpectrum = false;
     bool ShowOutputSpectrum = false;
+
+    bool operator==(const DisplaySettings&) const = default;
 };
 
 // The time graph's world frame.
@@ -124,11 +137,15 @@ struct TimeGraphView {
     double TimeStep = 0.0;
     double ValueStep = 0.0;
     double PeriodsShown = 1.0; // periods the time axis is sized for, 0 < p < 10
+
+    bool operator==(const TimeGraphView&) const = default;
 };
 
 // The spectrum scale, carried from one spectrum drawing to the next.
 struct SpectrumScale {
     double SpectrumMax = 0.0; // per cent
+
+    bool operator==(const SpectrumScale&) const = default;
 };
 
 struct SharedState {
@@ -137,4 +154,6 @@ struct SharedState {
     DisplaySettings Display;
     TimeGraphView View;
     SpectrumScale Spectra;
+
+    bool operator==(const SharedState&) const = default;
 };

@@ -2,8 +2,8 @@
 #include "sound/soundrender.h"
 
 #include "numeric/numbers.h"
-#include "plot/sampling.h"
 #include "numeric/rounding.h"
+#include "plot/sampling.h"
 
 #include <algorithm>
 #include <array>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "spectrum/spectrumbars.h"
 
-#include "plot/scale.h"
 #include "numeric/rounding.h"
+#include "plot/scale.h"
 
 #include <algorithm>
 #include <cmath>

@@ -24,8 +24,25 @@ SpectrumStyle RasterSpectrumStyle(const DisplaySettings& display);
 SpectrumStyle VectorSpectrumStyle();
 
 // Draws the spectra of a w x h picture from `layout`, the numbers of the
-// drawing (ComputeSpectrumLayout). The legend is drawn first; bars, axes and
-// texts follow only for a known mode. Painting changes nothing.
+// drawing (ComputeSpectrumLayout). The legend is drawn first; axes, unit
+// texts, bars and the values follow only for a known mode. Painting
+// changes nothing.
+//
+// Every text is placed as plot/textlayout.h says, in this order:
+// - the values: one line a series (input at row 0, output at row 12) when
+//   they all fit there, each at the column of its rank; otherwise the even
+//   ranks on that line and the odd ranks on the next, the output's lines
+//   below the input's. A value still without room is left out. The frame's
+//   top moves down by what the lines take beyond row 24;
+// - the legend with the mode text, a block kept off the bars and the axes:
+//   at its place, each text pushed left as far as it needs (its line
+//   stays), else the same below the values, else in the top right of the
+//   frame, scanning leftwards for room between the bars; where the whole
+//   finds no room, each entry (line and text, or the mode text) alone the
+//   same way, or left out. An entry begins 3 pixels below the text above;
+// - the unit of the ranks, moved left when it would leave the picture;
+// - the labels of both scales (DrawAxes), kept off the bars; a value label
+//   goes left of the value axis when there is no room right of it.
 void PaintSpectra(QPainter& painter, const SharedState& state, const SpectrumLayout& layout, int w, int h,
                   const SpectrumStyle& style);
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "filter/filterresponse.h"
-#include "plot/sampling.h"
 #include "numeric/rounding.h"
+#include "plot/sampling.h"
 #include "sound/soundrender.h"
 #include "tests/common/fakesoundport.h"
 
