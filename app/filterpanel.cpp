@@ -22,6 +22,7 @@
 
 #include <QLabel>
 
+using VrPanel::Named;
 using VrPanel::Place;
 using VrPanel::SetText;
 using VrPanel::Text;
@@ -46,18 +47,12 @@ const FilterRow FilterRows[7] = {
     {"VrCheckLed23", "Passe-haut ", FilterKind::HighPass1, true, false, false},
 };
 
-QLabel* Named(QLabel* label, const char* name)
-{
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
-
 } // namespace
 
 FilterPanel::FilterPanel(QWidget* window, SharedState& state, DialogService& dialogs, RedrawCycle& cycle)
     : QObject(window), m_window(window), m_state(state), m_dialogs(dialogs), m_cycle(cycle)
 {
-    GroupBox1 = GroupPanel(window, "GroupBox1", QStringLiteral("Type de filtre "), 520, 8, 321, 105);
+    GroupBox1 = VrPanel::Group(window, "GroupBox1", QStringLiteral("Type de filtre "), 520, 8, 321, 105);
     for (int r = 0; r < 7; ++r) {
         const int column = r < 4 ? 0 : 1;
         const int line = r < 4 ? r : r - 4;
@@ -70,8 +65,7 @@ FilterPanel::FilterPanel(QWidget* window, SharedState& state, DialogService& dia
     }
     m_filterLed[0]->setChecked(true);
 
-    VrBitmapList1 = new TVrBitmapList(window);
-    VrBitmapList1->setObjectName(QStringLiteral("VrBitmapList1"));
+    VrBitmapList1 = Named(new TVrBitmapList(window), "VrBitmapList1");
     for (int i = 0; i < FilterPictureCount; ++i)
         VrBitmapList1->add(FilterPicture(i, QSize(161, 73), ArtworkRatio()));
     VrBitmapImage1 = Place(new TVrBitmapImage(window), "VrBitmapImage1", 512, 120, 161, 73);
@@ -86,7 +80,7 @@ FilterPanel::FilterPanel(QWidget* window, SharedState& state, DialogService& dia
     Label17 = Place(new TVrClickValue(QStringLiteral("1"), window), "Label17", 678, 148, 62, 30);
     Label17->setToolTip(QStringLiteral("Cliquer pour entrer une valeur "));
 
-    GroupBox3 = GroupPanel(window, "GroupBox3", QStringLiteral("Bande pass -3dB"), 744, 120, 97, 65, 10);
+    GroupBox3 = VrPanel::Group(window, "GroupBox3", QStringLiteral("Bande pass -3dB"), 744, 120, 97, 65, 10);
     VrNum3 = Readout(GroupBox3, "VrNum3", 3, 0, 999, 8, 28, 52, 28);
     Label13 = Named(Text(GroupBox3, QStringLiteral("Hz"), 64, 34, 13, true), "Label13");
 
