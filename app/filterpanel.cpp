@@ -6,7 +6,7 @@
 #include "filter/filtercontrols.h"
 #include "numeric/numbers.h"
 #include "numeric/rounding.h"
-#include "plot/axes.h"
+#include "plot/plottext.h"
 #include "widgets/artwork.h"
 #include "widgets/dialogservice.h"
 #include "widgets/tvrbitmapimage.h"

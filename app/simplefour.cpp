@@ -5,7 +5,7 @@
 #include "app/panelparts.h"
 #include "app/redrawcycle.h"
 #include "numeric/rounding.h"
-#include "plot/axes.h"
+#include "plot/plottext.h"
 #include "plot/sampling.h"
 #include "signal/presets.h"
 #include "widgets/artwork.h"

@@ -2,6 +2,7 @@
 #include "filter/responsewindow.h"
 
 #include "filter/responsedrawing.h"
+#include "plot/surface.h"
 #include "plot/vectorcopy.h"
 #include "spectrum/measurements.h"
 #include "widgets/artwork.h"

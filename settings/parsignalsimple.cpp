@@ -5,6 +5,7 @@
 #include "settings/parsignalsimple.h"
 
 #include "numeric/numbers.h"
+#include "plot/plottext.h"
 #include "settings/settingsrules.h"
 #include "widgets/dialogservice.h"
 #include "widgets/tclickablelabel.h"
@@ -23,11 +24,6 @@ namespace {
 const SpectrumMode SpectrumModes[4] = {SpectrumMode::Percent, SpectrumMode::Percent, SpectrumMode::Amplitude,
                                        SpectrumMode::Rms};
 
-QString Fmt(double v)
-{
-    return QString::fromStdString(FormatNumber(v));
-}
-
 QString FromUtf8(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -39,11 +35,6 @@ NumberField Read(const TVrNumEdit* edit)
     bool ok = false;
     const double v = edit->Value(&ok);
     return {edit->text().toStdString(), ok ? std::optional<double>(v) : std::nullopt};
-}
-
-QColor ToQColor(Colour c)
-{
-    return QColor(QRgb(c & 0xFFFFFF));
 }
 
 QString CopySize(std::int32_t px)
@@ -84,8 +75,8 @@ void TForm2::ShowColour(int index)
 void TForm2::initparamsignal()
 {
     VrNumEdit1->setValue(m_state.Signal.FundamentalHz);
-    VrStrEdit1->setText(Fmt(m_state.Signal.FullScaleValue));
-    VrStrEdit2->setText(Fmt(m_state.View.PeriodsShown));
+    VrStrEdit1->setText(NumberText(m_state.Signal.FullScaleValue));
+    VrStrEdit2->setText(NumberText(m_state.View.PeriodsShown));
     if (m_sliders) {
         VrNumEdit2->setValue(MeanCoefficientForBound(m_sliders->MeanSliderMax()));
         VrNumEdit3->setValue(m_sliders->KeyIncrement());
@@ -110,7 +101,7 @@ void TForm2::OKbuttClick()
 
     hide();
     emit FundamentalChanged();
-    emit FullScaleChanged(Fmt(m_state.Signal.FullScaleValue));
+    emit FullScaleChanged(NumberText(m_state.Signal.FullScaleValue));
     emit RedrawRequested();
 }
 

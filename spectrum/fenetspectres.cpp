@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "spectrum/fenetspectres.h"
 
+#include "plot/surface.h"
 #include "plot/vectorcopy.h"
 #include "spectrum/spectrumdrawing.h"
 #include "widgets/artwork.h"

@@ -8,6 +8,8 @@
 // covers another's ink.
 
 #include "filter/responsedrawing.h"
+#include "plot/plottext.h"
+#include "plot/surface.h"
 #include "plot/textlayout.h"
 #include "plot/timegraph.h"
 #include "spectrum/spectrumbars.h"
