@@ -123,11 +123,11 @@ void FilterPanel::StartUp()
     FilterState& f = m_state.Filter;
     m_wheelDecade = 1;
     m_wheelLastPercent = 0;
-    f.CutoffHz = 1.0;
-    VrNum1->setValue(1);
-    f.Damping = 0.707;
+    // The read-outs and the track bar from the state's start-up values; the
+    // bar's handler makes the damping 141 / 200.
+    VrNum1->setValue(Round(f.CutoffHz));
     VrDigitGroup1->setValue(f.Damping);
-    VrTrackBar1->setPosition(Round(0.707L * 200)); // its handler makes the damping 141 / 200
+    VrTrackBar1->setPosition(Round(static_cast<long double>(f.Damping) * 200));
     ShowBandwidth();
     GroupBox3->hide();
 }
