@@ -6,7 +6,7 @@
 #include "filter/filtercontrols.h"
 #include "numeric/numbers.h"
 #include "numeric/rounding.h"
-#include "plot/axes.h"
+#include "plot/plottext.h"
 #include "widgets/artwork.h"
 #include "widgets/dialogservice.h"
 #include "widgets/tvrbitmapimage.h"
@@ -22,6 +22,7 @@
 
 #include <QLabel>
 
+using VrPanel::Named;
 using VrPanel::Place;
 using VrPanel::SetText;
 using VrPanel::Text;
@@ -46,18 +47,12 @@ const FilterRow FilterRows[7] = {
     {"VrCheckLed23", "Passe-haut ", FilterKind::HighPass1, true, false, false},
 };
 
-QLabel* Named(QLabel* label, const char* name)
-{
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
-
 } // namespace
 
 FilterPanel::FilterPanel(QWidget* window, SharedState& state, DialogService& dialogs, RedrawCycle& cycle)
     : QObject(window), m_window(window), m_state(state), m_dialogs(dialogs), m_cycle(cycle)
 {
-    GroupBox1 = GroupPanel(window, "GroupBox1", QStringLiteral("Type de filtre "), 520, 8, 321, 105);
+    GroupBox1 = VrPanel::Group(window, "GroupBox1", QStringLiteral("Type de filtre "), 520, 8, 321, 105);
     for (int r = 0; r < 7; ++r) {
         const int column = r < 4 ? 0 : 1;
         const int line = r < 4 ? r : r - 4;
@@ -70,8 +65,7 @@ FilterPanel::FilterPanel(QWidget* window, SharedState& state, DialogService& dia
     }
     m_filterLed[0]->setChecked(true);
 
-    VrBitmapList1 = new TVrBitmapList(window);
-    VrBitmapList1->setObjectName(QStringLiteral("VrBitmapList1"));
+    VrBitmapList1 = Named(new TVrBitmapList(window), "VrBitmapList1");
     for (int i = 0; i < FilterPictureCount; ++i)
         VrBitmapList1->add(FilterPicture(i, QSize(161, 73), ArtworkRatio()));
     VrBitmapImage1 = Place(new TVrBitmapImage(window), "VrBitmapImage1", 512, 120, 161, 73);
@@ -86,7 +80,7 @@ FilterPanel::FilterPanel(QWidget* window, SharedState& state, DialogService& dia
     Label17 = Place(new TVrClickValue(QStringLiteral("1"), window), "Label17", 678, 148, 62, 30);
     Label17->setToolTip(QStringLiteral("Cliquer pour entrer une valeur "));
 
-    GroupBox3 = GroupPanel(window, "GroupBox3", QStringLiteral("Bande pass -3dB"), 744, 120, 97, 65, 10);
+    GroupBox3 = VrPanel::Group(window, "GroupBox3", QStringLiteral("Bande pass -3dB"), 744, 120, 97, 65, 10);
     VrNum3 = Readout(GroupBox3, "VrNum3", 3, 0, 999, 8, 28, 52, 28);
     Label13 = Named(Text(GroupBox3, QStringLiteral("Hz"), 64, 34, 13, true), "Label13");
 
@@ -129,11 +123,11 @@ void FilterPanel::StartUp()
     FilterState& f = m_state.Filter;
     m_wheelDecade = 1;
     m_wheelLastPercent = 0;
-    f.CutoffHz = 1.0;
-    VrNum1->setValue(1);
-    f.Damping = 0.707;
+    // The read-outs and the track bar from the state's start-up values; the
+    // bar's handler makes the damping 141 / 200.
+    VrNum1->setValue(Round(f.CutoffHz));
     VrDigitGroup1->setValue(f.Damping);
-    VrTrackBar1->setPosition(Round(0.707L * 200)); // its handler makes the damping 141 / 200
+    VrTrackBar1->setPosition(Round(static_cast<long double>(f.Damping) * 200));
     ShowBandwidth();
     GroupBox3->hide();
 }

@@ -39,9 +39,6 @@ public:
     // the bandwidth shown, its box hidden. Nothing is drawn.
     void StartUp();
 
-    // BandwidthHz from the cut-off and the damping, shown in its box.
-    void ShowBandwidth();
-
     // The power of ten applied to the wheel's position.
     int WheelDecade() const { return m_wheelDecade; }
 
@@ -49,6 +46,8 @@ public:
     QList<QWidget*> TabOrder() const;
 
 private:
+    // BandwidthHz from the cut-off and the damping, shown in its box.
+    void ShowBandwidth();
     // VrCheckLed14Change .. VrCheckLed23Change: the LED of model `row`
     // (Amplificateur, Passe-bas ordre2, Passe-haut ordre2, Passe-bande,
     // Coupe-bande, Passe-bas, Passe-haut) changed.

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/panelparts.h"
 
-#include "widgets/tvrdisplay.h"
 #include "widgets/vrpanel.h"
 
 TVrNum* Readout(QWidget* parent, const char* name, int digits, int min, int max, int x, int y, int w, int h,
@@ -14,12 +13,4 @@ TVrNum* Readout(QWidget* parent, const char* name, int digits, int min, int max,
     n->setStyle(style);
     n->setValue(0);
     return VrPanel::Place(n, name, x, y, w, h);
-}
-
-TVrDisplay* GroupPanel(QWidget* parent, const char* name, const QString& caption, int x, int y, int w, int h,
-                       int captionPx)
-{
-    auto* panel = VrPanel::Place(new TVrDisplay(parent), name, x, y, w, h);
-    VrPanel::Text(panel, caption, 8, 4, captionPx, true);
-    return panel;
 }

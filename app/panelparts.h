@@ -5,16 +5,9 @@
 
 #include "widgets/tvrnum.h"
 
-#include <QString>
-
 class QWidget;
-class TVrDisplay;
 
 // A seven-segment read-out named `name`, of `digits` digits over min..max,
 // showing 0, placed at (x, y) with the given size.
 TVrNum* Readout(QWidget* parent, const char* name, int digits, int min, int max, int x, int y, int w, int h,
                 TVrNum::TVrNumStyle style = TVrNum::ns7x13);
-
-// A bevelled panel named `name` with its caption, holding a group of controls.
-TVrDisplay* GroupPanel(QWidget* parent, const char* name, const QString& caption, int x, int y, int w, int h,
-                       int captionPx = 12);

@@ -5,7 +5,7 @@
 #include "app/panelparts.h"
 #include "app/redrawcycle.h"
 #include "numeric/rounding.h"
-#include "plot/axes.h"
+#include "plot/plottext.h"
 #include "plot/sampling.h"
 #include "signal/presets.h"
 #include "widgets/artwork.h"
@@ -28,6 +28,7 @@
 
 #include <numbers>
 
+using VrPanel::Named;
 using VrPanel::Place;
 using VrPanel::SetText;
 using VrPanel::Text;
@@ -41,12 +42,6 @@ const char* const PresetCaptions[7] = {"",          "Synth libre", "Carré      
 const PresetKind PresetCodes[7] = {PresetKind::None,     PresetKind::Free,     PresetKind::Square,
                                    PresetKind::Triangle, PresetKind::HalfWave, PresetKind::FullWave,
                                    PresetKind::ThreePulse};
-
-QLabel* Named(QLabel* label, const char* name)
-{
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
 
 } // namespace
 
@@ -116,7 +111,7 @@ void Tfensynth::BuildControls()
 
     m_filter = new FilterPanel(this, m_state, m_dialogs, m_cycle);
 
-    GroupBox2 = GroupPanel(this, "GroupBox2", QStringLiteral("Sortie du filtre"), 520, 347, 249, 105);
+    GroupBox2 = VrPanel::Group(this, "GroupBox2", QStringLiteral("Sortie du filtre"), 520, 347, 249, 105);
     VrCheckLed19 = Place(new TVrCheckLed(QStringLiteral("Superposer sortie et entrée en f (t) "), GroupBox2),
                          "VrCheckLed19", 10, 26, 235, 20);
     VrCheckLed20 = Place(new TVrCheckLed(QStringLiteral("Spectre entrée                    "), GroupBox2),

@@ -3,8 +3,11 @@
 
 #include "numeric/numbers.h"
 #include "numeric/rounding.h"
+#include "plot/axes.h"
 #include "plot/pixelline.h"
+#include "plot/plottext.h"
 #include "plot/scale.h"
+#include "plot/surface.h"
 #include "plot/textlayout.h"
 
 #include <QImage>

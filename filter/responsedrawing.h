@@ -38,6 +38,8 @@
 
 #include "filter/responsecurve.h"
 #include "plot/axes.h"
+#include "plot/plottext.h"
+#include "plot/surface.h"
 #include "signal/sharedstate.h"
 
 class QImage;

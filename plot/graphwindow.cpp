@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "plot/graphwindow.h"
 
-#include "plot/axes.h"
+#include "plot/surface.h"
 #include "plot/vectorcopy.h"
 #include "widgets/artwork.h"
 #include "widgets/pictureview.h"

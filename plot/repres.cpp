@@ -2,7 +2,7 @@
 #include "plot/repres.h"
 
 #include "numeric/rounding.h"
-#include "plot/axes.h"
+#include "plot/plottext.h"
 #include "plot/timegraph.h"
 #include "widgets/artwork.h"
 #include "widgets/txibutton.h"

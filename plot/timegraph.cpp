@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "plot/timegraph.h"
 
+#include "plot/axes.h"
 #include "plot/pixelline.h"
+#include "plot/plottext.h"
 #include "plot/sampling.h"
+#include "plot/surface.h"
 #include "plot/textlayout.h"
 
 #include <QImage>

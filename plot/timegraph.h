@@ -4,7 +4,7 @@
 // The time graph: axes, then the ideal waveform, the shown harmonics, the
 // synthesised input and the output, each a polyline of PointCount segments.
 
-#include "plot/axes.h"
+#include "plot/surface.h"
 #include "signal/sharedstate.h"
 
 class QImage;

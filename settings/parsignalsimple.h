@@ -12,17 +12,18 @@
 // change happens, so a connected slot runs before the dialog goes on.
 
 #include "signal/sharedstate.h"
-#include "widgets/tvrdisplay.h"
 
 #include <QColor>
 #include <QFont>
-#include <QLabel>
 #include <QWidget>
 
 #include <array>
 
 class DialogService;
+class QLabel;
 class QWindow;
+class TClickableLabel;
+class TRadioGroup;
 class TVrCheckLed;
 class TVrDemoButton;
 class TVrNumEdit;
@@ -39,47 +40,6 @@ public:
     virtual int KeyIncrement() const = 0;
 };
 
-// A caption that reports a left click released over it, or Enter or the
-// space bar while it has the keyboard focus, which Tab gives it. The focus
-// mark is drawn round it, light on a dark background.
-class TClickableLabel : public QLabel {
-    Q_OBJECT
-
-public:
-    explicit TClickableLabel(const QString& text, QWidget* parent = nullptr);
-
-    void setTextColour(const QColor& colour);
-    QColor textColour() const;
-
-signals:
-    void OnClick(TClickableLabel* sender);
-
-protected:
-    void mouseReleaseEvent(QMouseEvent* e) override;
-    void keyPressEvent(QKeyEvent* e) override;
-    void paintEvent(QPaintEvent* e) override;
-};
-
-// A captioned panel with a row of radio-style LEDs of which exactly one is
-// lit: clicking the lit LED leaves it lit. OnClick comes when another item
-// is chosen.
-class TRadioGroup : public TVrDisplay {
-    Q_OBJECT
-
-public:
-    TRadioGroup(const QString& caption, const QStringList& items, bool boldCaption, QWidget* parent = nullptr);
-
-    int ItemIndex() const;
-    void setItemIndex(int index);
-    TVrCheckLed* Item(int index) const { return m_items.value(index); }
-
-signals:
-    void OnClick(TRadioGroup* sender);
-
-private:
-    QList<TVrCheckLed*> m_items;
-};
-
 class TForm2 : public QWidget {
     Q_OBJECT
 
@@ -89,58 +49,6 @@ public:
     // The main window's sliders, read by initparamsignal; without them the
     // two synthesiser fields keep what they show.
     void SetMainSliders(const MainSliderSettings* sliders) { m_sliders = sliders; }
-
-    // The eighteen colours the dialog edits, in the order of ColourLabel.
-    enum ColourIndex {
-        AxisColourIndex = 0,
-        SignalColourIndex = 1,
-        SynthesisColourIndex = 2,
-        OutputColourIndex = 3,
-        FirstHarmonicColourIndex = 4, // harmonic k at 3 + k
-        InputSpectrumColourIndex = 16,
-        OutputSpectrumColourIndex = 17,
-        ColourCount = 18,
-    };
-
-    // Group "Parametres du signal".
-    TVrNumEdit* VrNumEdit1; // fundamental frequency, Hz
-    TVrStrEdit* VrStrEdit1; // full-scale value
-    TVrStrEdit* VrStrEdit2; // periods shown
-    // Group "Synthetiseur".
-    TVrNumEdit* VrNumEdit2; // mean-slider range coefficient
-    TVrNumEdit* VrNumEdit3; // arrow-key step
-    // Group "Parametres graphiques".
-    TVrCheckLed* choixquad;   // "Quadrillage"
-    TRadioGroup* RadioGroup1; // "Plein" / "Pointillés"
-    TVrCheckLed* CheckBox1;   // "Fond noir"; also the background of the colour labels
-    TClickableLabel* Label6;  // graduation length
-    TVrDemoButton* VrDemoButton2; // graduation font
-    QLabel* Label4;               // "Couleurs des courbes:"
-    // Label3, Label24, Label17, Label29, Label7 ... Label16 (harmonics 1 to
-    // 12), Label30, Label31, indexed by ColourIndex.
-    std::array<TClickableLabel*, ColourCount> ColourLabel{};
-    // Group "Taille graphe copié".
-    TClickableLabel* Label25; // width, cm
-    TClickableLabel* Label27; // height, cm
-    // Frame "Type spectres".
-    std::array<TVrCheckLed*, 4> RadioButton{}; // 1 "% amp", 2 "Ampl", 3 "RMS"
-    TVrDemoButton* OKbutt;
-
-    // Handlers.
-    void initparamsignal();
-    void OKbuttClick();
-    void choixquadClick();
-    void RadioGroup1Click();
-    void CheckBox1Click();
-    void Label6Click();
-    void VrDemoButton2Click();
-    void autclix() { ColourLabelClick(AxisColourIndex); }
-    void ColourLabelClick(int index);
-    void CopySizeClick(bool height); // Label25Click, Label27Click
-    void RadioButtonClick(int n);    // RadioButton1Click ... RadioButton3Click
-
-    // The colour field that ColourLabel[index] edits.
-    Colour& ColourField(int index);
 
 signals:
     // OK: the main window's frequency read-out is to show FundamentalHz.
@@ -168,9 +76,37 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
+    // The eighteen colours the dialog edits, in the order of ColourLabel.
+    enum ColourIndex {
+        AxisColourIndex = 0,
+        SignalColourIndex = 1,
+        SynthesisColourIndex = 2,
+        OutputColourIndex = 3,
+        FirstHarmonicColourIndex = 4, // harmonic k at 3 + k
+        InputSpectrumColourIndex = 16,
+        OutputSpectrumColourIndex = 17,
+        ColourCount = 18,
+    };
+
+    // Construction.
     void BuildControls();
     void Connect();
     void SetTabOrder();
+
+    // Handlers.
+    void initparamsignal();
+    void OKbuttClick();
+    void choixquadClick();
+    void RadioGroup1Click();
+    void CheckBox1Click();
+    void Label6Click();
+    void VrDemoButton2Click();
+    void ColourLabelClick(int index); // autclix for the axes, and the other colour labels
+    void CopySizeClick(bool height);  // Label25Click, Label27Click
+    void RadioButtonClick(int n);     // RadioButton1Click ... RadioButton3Click
+
+    // The colour field that ColourLabel[index] edits.
+    Colour& ColourField(int index);
     void ShowColour(int index);
     void ShowBackground();
     bool IsOwnWindow(const QWindow* w) const;
@@ -185,4 +121,28 @@ private:
     QFont m_pickerFont;
     // Another window of the program was active since the dialog last was.
     bool m_cameFromOtherWindow = false;
+
+    // Group "Parametres du signal".
+    TVrNumEdit* VrNumEdit1; // fundamental frequency, Hz
+    TVrStrEdit* VrStrEdit1; // full-scale value
+    TVrStrEdit* VrStrEdit2; // periods shown
+    // Group "Synthetiseur".
+    TVrNumEdit* VrNumEdit2; // mean-slider range coefficient
+    TVrNumEdit* VrNumEdit3; // arrow-key step
+    // Group "Parametres graphiques".
+    TVrCheckLed* choixquad;       // "Quadrillage"
+    TRadioGroup* RadioGroup1;     // "Plein" / "Pointillés"
+    TVrCheckLed* CheckBox1;       // "Fond noir"; also the background of the colour labels
+    TClickableLabel* Label6;      // graduation length
+    TVrDemoButton* VrDemoButton2; // graduation font
+    QLabel* Label4;               // "Couleurs des courbes:"
+    // Label3, Label24, Label17, Label29, Label7 ... Label16 (harmonics 1 to
+    // 12), Label30, Label31, indexed by ColourIndex.
+    std::array<TClickableLabel*, ColourCount> ColourLabel{};
+    // Group "Taille graphe copié".
+    TClickableLabel* Label25; // width, cm
+    TClickableLabel* Label27; // height, cm
+    // Frame "Type spectres".
+    std::array<TVrCheckLed*, 4> RadioButton{}; // 1 "% amp", 2 "Ampl", 3 "RMS"
+    TVrDemoButton* OKbutt;
 };

@@ -94,6 +94,11 @@ SignalCommit CommitSignalFields(SharedState& state, const SignalFields& fields)
     return commit;
 }
 
+double MeanCoefficientForBound(std::int32_t bound)
+{
+    return bound / 100.0;
+}
+
 std::optional<std::int32_t> ReadWholeNumber(std::string_view text)
 {
     while (!text.empty() && IsBlank(text.front()))

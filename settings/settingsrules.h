@@ -93,6 +93,10 @@ SignalCommit CommitSignalFields(SharedState& state, const SignalFields& fields);
 // after 40 characters: "« 1,5,6 » n'est pas un nombre valide".
 std::string NotANumberMessage(std::string_view text);
 
+// The mean coefficient the dialog shows for the mean slider's range
+// -bound ... bound: bound / 100, which OK reads back as the same bound.
+double MeanCoefficientForBound(std::int32_t bound);
+
 // A whole number as the graduation-length box reads it: blanks around an
 // optional sign and decimal digits, within the range of a 32-bit integer;
 // nothing for anything else.

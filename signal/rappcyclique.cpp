@@ -11,6 +11,9 @@
 
 #include <QLabel>
 
+using VrPanel::Named;
+using VrPanel::Place;
+
 Trappcycl::Trappcycl(SharedState& state, DialogService& dialogs, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_state(state), m_dialogs(dialogs)
 {
@@ -18,12 +21,11 @@ Trappcycl::Trappcycl(SharedState& state, DialogService& dialogs, QWidget* parent
     setFixedSize(371, 145);
     VrPanel::Silver(this);
 
-    Label1 = VrPanel::Text(this, QStringLiteral("Rapport cyclique en %"), 12, 8, 12, true,
-                           palette().color(QPalette::WindowText));
-    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1 = Named(VrPanel::Text(this, QStringLiteral("Rapport cyclique en %"), 12, 8, 12, true,
+                                 palette().color(QPalette::WindowText)),
+                   "Label1");
 
-    VrScale1 = new TVrScale(this);
-    VrScale1->setObjectName(QStringLiteral("VrScale1"));
+    VrScale1 = Place(new TVrScale(this), "VrScale1", 8, 32, 270, 50);
     VrScale1->setMinValue(0);
     VrScale1->setMaxValue(100);
     VrScale1->setTicks(20);
@@ -31,24 +33,19 @@ Trappcycl::Trappcycl(SharedState& state, DialogService& dialogs, QWidget* parent
     VrScale1->setTickMarks(TVrScale::tmBoth);
     VrScale1->setShowSign(false);
     VrScale1->setTextColor(QColor(0x00, 0x80, 0x00));
-    VrScale1->setGeometry(8, 32, 270, 50);
 
-    delta = new TVrTrackBar(this);
-    delta->setObjectName(QStringLiteral("delta"));
+    delta = Place(new TVrTrackBar(this), "delta", 8, 84, 270, 44);
     delta->setMinValue(0);
     delta->setMaxValue(100);
     delta->setFrequency(1);
     delta->setPosition(50);
-    delta->setGeometry(8, 84, 270, 44);
 
-    VrNum1 = new TVrNum(this);
-    VrNum1->setObjectName(QStringLiteral("VrNum1"));
+    VrNum1 = Place(new TVrNum(this), "VrNum1", 292, 60, 68, 40);
     VrNum1->setDigits(3);
     VrNum1->setMin(0);
     VrNum1->setMax(100);
     VrNum1->setValue(50);
     VrNum1->setStyle(TVrNum::ns11x20);
-    VrNum1->setGeometry(292, 60, 68, 40);
     VrNum1->setClickable(true);
     VrNum1->setToolTip(QStringLiteral("Cliquer pour entrer une valeur "));
 

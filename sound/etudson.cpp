@@ -16,6 +16,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
+using VrPanel::Named;
 using VrPanel::Place;
 using VrPanel::SetText;
 using VrPanel::Text;
@@ -29,10 +30,9 @@ QString Fmt(double x)
 
 // A flat area of one colour: the filter's box (with a black border) or the
 // signal's line.
-QFrame* Shape(QWidget* parent, const QString& name, const QColor& fill, bool border, int x, int y, int w, int h)
+QFrame* Shape(QWidget* parent, const char* name, const QColor& fill, bool border, int x, int y, int w, int h)
 {
-    auto* f = Place(new QFrame(parent), x, y, w, h);
-    f->setObjectName(name);
+    auto* f = Place(new QFrame(parent), name, x, y, w, h);
     f->setAutoFillBackground(true);
     QPalette pal = f->palette();
     pal.setColor(QPalette::Window, fill);
@@ -46,10 +46,9 @@ QFrame* Shape(QWidget* parent, const QString& name, const QColor& fill, bool bor
     return f;
 }
 
-QPushButton* Button(QWidget* parent, const QString& name, const QString& caption, int x, int y, int w, int h)
+QPushButton* Button(QWidget* parent, const char* name, const QString& caption, int x, int y, int w, int h)
 {
-    auto* b = Place(new QPushButton(caption, parent), x, y, w, h);
-    b->setObjectName(name);
+    auto* b = Place(new QPushButton(caption, parent), name, x, y, w, h);
     b->setFont(VrLook::font(13));
     return b;
 }
@@ -69,12 +68,11 @@ Tfenetson::Tfenetson(SharedState& state, DialogService& dialogs, SoundPort& port
 
     // The block diagram: input button, line through the filter's box,
     // output button.
-    BitBtn1 = Button(this, QStringLiteral("BitBtn1"), QStringLiteral("Ecoute entrée"), 16, 28, 113, 41);
-    BitBtn2 = Button(this, QStringLiteral("BitBtn2"), QStringLiteral("Ecoute sortie"), 282, 28, 113, 41);
-    Shape1 = Shape(this, QStringLiteral("Shape1"), Qt::white, true, 166, 16, 80, 65);
-    Shape2 = Shape(this, QStringLiteral("Shape2"), Qt::black, false, 129, 48, 153, 2);
-    Label1 = Text(this, QStringLiteral("filtre"), 0, 0, 14, true);
-    Label1->setObjectName(QStringLiteral("Label1"));
+    BitBtn1 = Button(this, "BitBtn1", QStringLiteral("Ecoute entrée"), 16, 28, 113, 41);
+    BitBtn2 = Button(this, "BitBtn2", QStringLiteral("Ecoute sortie"), 282, 28, 113, 41);
+    Shape1 = Shape(this, "Shape1", Qt::white, true, 166, 16, 80, 65);
+    Shape2 = Shape(this, "Shape2", Qt::black, false, 129, 48, 153, 2);
+    Label1 = Named(Text(this, QStringLiteral("filtre"), 0, 0, 14, true), "Label1");
     Label1->setAutoFillBackground(true);
     QPalette white = Label1->palette();
     white.setColor(QPalette::Window, Qt::white);
@@ -83,14 +81,12 @@ Tfenetson::Tfenetson(SharedState& state, DialogService& dialogs, SoundPort& port
     Label1->adjustSize();
     Label1->move(206 - Label1->width() / 2, 49 - Label1->height() / 2);
 
-    BitBtn3 = Button(this, QStringLiteral("BitBtn3"), QStringLiteral("Arret son"), 146, 100, 120, 41);
+    BitBtn3 = Button(this, "BitBtn3", QStringLiteral("Arret son"), 146, 100, 120, 41);
     BitBtn3->setIcon(QIcon(ButtonGlyph(GlyphKind::Stop, 20, ArtworkRatio())));
     BitBtn3->setIconSize(QSize(20, 20));
 
-    Label2 = Text(this, QStringLiteral("Durée (s) :"), 132, 170, 13);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label3 = Text(this, QString(), 224, 166, 14, true);
-    Label3->setObjectName(QStringLiteral("Label3"));
+    Label2 = Named(Text(this, QStringLiteral("Durée (s) :"), 132, 170, 13), "Label2");
+    Label3 = Named(Text(this, QString(), 224, 166, 14, true), "Label3");
     Label3->setAutoFillBackground(true);
     QPalette grey = Label3->palette();
     grey.setColor(QPalette::Window, QColor(0x80, 0x80, 0x80));

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "spectrum/spectrumdrawing.h"
 
+#include "plot/axes.h"
+#include "plot/plottext.h"
+#include "plot/surface.h"
 #include "plot/textlayout.h"
 
 #include <QFont>

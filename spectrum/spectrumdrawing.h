@@ -6,6 +6,7 @@
 // value of every bar.
 
 #include "plot/axes.h"
+#include "plot/surface.h"
 #include "signal/sharedstate.h"
 #include "spectrum/spectrumbars.h"
 

@@ -5,6 +5,7 @@
 #include "widgets/vrlook.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -154,4 +155,33 @@ void TVrRangeControl::keyPressEvent(QKeyEvent* e)
         }
     }
     e->ignore();
+}
+
+void TVrRangeControl::mousePressEvent(QMouseEvent* e)
+{
+    if (e->button() != Qt::LeftButton) {
+        e->ignore();
+        return;
+    }
+    if (!isScrollPosition(e->position()))
+        return;
+    m_scrolling = true;
+    if (scrollStarted(e->position()))
+        setRangeValue(scrolledTo(e->position()));
+}
+
+void TVrRangeControl::mouseMoveEvent(QMouseEvent* e)
+{
+    if (m_scrolling)
+        setRangeValue(scrolledTo(clipPointer(e->position())));
+}
+
+void TVrRangeControl::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (e->button() != Qt::LeftButton || !m_scrolling)
+        return;
+    if (scrollsOnRelease())
+        setRangeValue(scrolledTo(e->position()));
+    m_scrolling = false;
+    scrollEnded();
 }

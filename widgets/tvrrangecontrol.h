@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QKeyEvent;
+class QMouseEvent;
 class QWheelEvent;
 
 // Base of every control with a ranged integer value (slider, track bar, wheel,
@@ -15,6 +16,9 @@ class QWheelEvent;
 // It also holds the keyboard and mouse-wheel stepping: a kind lists the
 // keys it answers (keySteps()) and says whether it wraps round its ends
 // (wrapsAround()); every step goes through the value rule.
+// And it holds the drag: a kind says where a press takes hold
+// (isScrollPosition()) and what value a point of the pointer means
+// (scrolledTo()); the value set by the drag goes through the rule too.
 // Subclasses expose the rule under their own names and only paint and map
 // the mouse to values.
 class TVrRangeControl : public QWidget
@@ -84,6 +88,46 @@ protected:
     // from the other (an empty range stays as it is).
     virtual bool wrapsAround() const { return false; }
 
+    // The drag. A left press where isScrollPosition() answers starts it;
+    // scrollStarted() lets the kind note where the pointer took hold and
+    // says whether the press itself already sets the value to
+    // scrolledTo(the press). Each move then sets the value to
+    // scrolledTo(clipPointer(the pointer)), and the release ends the drag,
+    // first setting the value to scrolledTo(the release) when
+    // scrollsOnRelease(). A press of another button is passed on to the
+    // parent; moves and releases outside a drag do nothing.
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+    // Whether a left press at pos takes hold of the control.
+    virtual bool isScrollPosition(QPointF pos) const
+    {
+        Q_UNUSED(pos);
+        return false;
+    }
+    // A drag starts at pos; true when the press sets the value.
+    virtual bool scrollStarted(QPointF pos)
+    {
+        Q_UNUSED(pos);
+        return true;
+    }
+    // The value the pointer at pos asks for during the drag. A kind that
+    // follows the pointer's path rather than its place (the knob, which
+    // counts the angle swept) moves its track along here.
+    virtual qint64 scrolledTo(QPointF pos)
+    {
+        Q_UNUSED(pos);
+        return rangeValue();
+    }
+    // Where a move during the drag counts the pointer; a kind may hold the
+    // pointer inside itself here.
+    virtual QPointF clipPointer(QPointF pos) { return pos; }
+    // Whether letting go of the button sets the value once more.
+    virtual bool scrollsOnRelease() const { return false; }
+    // The drag ended.
+    virtual void scrollEnded() {}
+
     // Announce a change of value (each kind emits its own OnChange).
     virtual void notifyChange() = 0;
     // A kind that refuses crossed bounds reports it here and returns true.
@@ -98,4 +142,5 @@ private:
     int m_value;
     bool m_loading = false;
     int m_wheelAccumulator = 0;
+    bool m_scrolling = false;
 };

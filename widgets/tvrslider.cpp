@@ -4,7 +4,6 @@
 #include "widgets/vrlook.h"
 
 #include <QCursor>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
 
@@ -82,49 +81,34 @@ QRectF TVrSlider::thumbRect() const
     return QRectF(c - ThumbLength / 2, (height() - h) / 2, ThumbLength, h);
 }
 
-void TVrSlider::dragTo(QPointF pt)
+bool TVrSlider::isScrollPosition(QPointF pos) const
 {
-    const qreal centre = along(pt) - m_grabOffset;
-    setRangeValue(valueAtFraction((centre - travelStart()) / travelLength()));
+    return (m_options & soActiveClick) || thumbRect().contains(pos);
 }
 
-void TVrSlider::mousePressEvent(QMouseEvent* e)
+bool TVrSlider::scrollStarted(QPointF pos)
 {
-    if (e->button() != Qt::LeftButton) {
-        e->ignore();
-        return;
-    }
     const QRectF thumb = thumbRect();
-    const qreal thumbCentre = along(thumb.center());
-    if (thumb.contains(e->position())) {
-        m_dragging = true;
-        m_grabOffset = along(e->position()) - thumbCentre;
-    } else if (m_options & soActiveClick) {
-        m_dragging = true;
-        m_grabOffset = 0;
-        dragTo(e->position());
-    }
+    const bool onThumb = thumb.contains(pos);
+    m_grabOffset = onThumb ? along(pos) - along(thumb.center()) : 0;
+    return !onThumb;
 }
 
-void TVrSlider::mouseMoveEvent(QMouseEvent* e)
+qint64 TVrSlider::scrolledTo(QPointF pos)
 {
-    if (!m_dragging)
-        return;
-    QPointF pt = e->position();
-    if ((m_options & soMouseClip) && !rect().contains(pt.toPoint())) {
-        pt.setX(std::clamp<qreal>(pt.x(), 0, width() - 1));
-        pt.setY(std::clamp<qreal>(pt.y(), 0, height() - 1));
-        QCursor::setPos(mapToGlobal(pt.toPoint()));
-    }
-    dragTo(pt);
+    const qreal centre = along(pos) - m_grabOffset;
+    return valueAtFraction((centre - travelStart()) / travelLength());
 }
 
-void TVrSlider::mouseReleaseEvent(QMouseEvent* e)
+// With soMouseClip the pointer is brought back inside the control.
+QPointF TVrSlider::clipPointer(QPointF pos)
 {
-    if (e->button() == Qt::LeftButton && m_dragging) {
-        dragTo(e->position());
-        m_dragging = false;
-    }
+    if (!(m_options & soMouseClip) || rect().contains(pos.toPoint()))
+        return pos;
+    pos.setX(std::clamp<qreal>(pos.x(), 0, width() - 1));
+    pos.setY(std::clamp<qreal>(pos.y(), 0, height() - 1));
+    QCursor::setPos(mapToGlobal(pos.toPoint()));
+    return pos;
 }
 
 QList<TVrRangeControl::KeyStep> TVrSlider::keySteps() const

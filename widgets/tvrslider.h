@@ -54,11 +54,15 @@ signals:
 protected:
     void notifyChange() override { emit OnChange(this); }
     void paintEvent(QPaintEvent*) override;
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseMoveEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
     void wheelEvent(QWheelEvent* e) override { stepByWheel(e); }
     QList<KeyStep> keySteps() const override;
+    // The drag takes the thumb where it was pressed, or, with soActiveClick,
+    // anywhere: its centre then comes to the pointer.
+    bool isScrollPosition(QPointF pos) const override;
+    bool scrollStarted(QPointF pos) override;
+    qint64 scrolledTo(QPointF pos) override;
+    QPointF clipPointer(QPointF pos) override;
+    bool scrollsOnRelease() const override { return true; }
 
 private:
     // Travel of the thumb's centre along the main axis, in pixels.
@@ -66,11 +70,9 @@ private:
     qreal travelLength() const;
     qreal along(QPointF pt) const;  // main-axis coordinate, increasing toward MaxValue
     QRectF thumbRect() const;
-    void dragTo(QPointF pt);
 
     TVrSliderOptions m_options = TVrSliderOptions(soHandPoint | soThumbOpaque);
     Qt::Orientation m_orientation = Qt::Vertical;
-    bool m_dragging = false;
     qreal m_grabOffset = 0;  // pointer − thumb centre at the start of a drag
 };
 

@@ -3,7 +3,6 @@
 
 #include "widgets/vrlook.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -62,11 +61,11 @@ qreal TVrSwitch::stopAt(int i, qreal length) const
     return n <= 1 ? length / 2 : first + travel * i / (n - 1);
 }
 
-void TVrSwitch::pickAt(QPointF pt)
+qint64 TVrSwitch::scrolledTo(QPointF pos)
 {
     const bool vertical = m_orientation == Qt::Vertical;
     const qreal length = vertical ? height() : width();
-    const qreal a = vertical ? height() - pt.y() : pt.x();
+    const qreal a = vertical ? height() - pos.y() : pos.x();
     int best = 0;
     qreal bestDistance = 1e300;
     for (int i = 0; i < Positions(); ++i) {
@@ -76,29 +75,7 @@ void TVrSwitch::pickAt(QPointF pt)
             best = i;
         }
     }
-    setOffset(best);
-}
-
-void TVrSwitch::mousePressEvent(QMouseEvent* e)
-{
-    if (e->button() != Qt::LeftButton) {
-        e->ignore();
-        return;
-    }
-    m_dragging = true;
-    pickAt(e->position());
-}
-
-void TVrSwitch::mouseMoveEvent(QMouseEvent* e)
-{
-    if (m_dragging)
-        pickAt(e->position());
-}
-
-void TVrSwitch::mouseReleaseEvent(QMouseEvent* e)
-{
-    if (e->button() == Qt::LeftButton)
-        m_dragging = false;
+    return best;
 }
 
 QList<TVrRangeControl::KeyStep> TVrSwitch::keySteps() const

@@ -42,17 +42,16 @@ signals:
 protected:
     void notifyChange() override { emit OnChange(this); }
     void paintEvent(QPaintEvent*) override;
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseMoveEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
     QList<KeyStep> keySteps() const override;
+    // A press anywhere puts the lever on the nearest position, and so does
+    // each move of the drag; the release leaves it there.
+    bool isScrollPosition(QPointF) const override { return true; }
+    qint64 scrolledTo(QPointF pos) override;
 
 private:
     // Centre of position i along the main axis (pixels from the start edge, toward the last position).
     qreal stopAt(int i, qreal length) const;
-    void pickAt(QPointF pt);
 
     Qt::Orientation m_orientation = Qt::Vertical;
     QColor m_ledColor = QColor(0x00, 0xFF, 0x00);
-    bool m_dragging = false;
 };

@@ -3,7 +3,6 @@
 
 #include "widgets/vrlook.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QWheelEvent>
@@ -65,36 +64,17 @@ qreal TVrTrackBar::thumbCentre() const
     return VrLook::TrackInset + fraction() * travelLength();
 }
 
-void TVrTrackBar::dragTo(QPointF pt)
+bool TVrTrackBar::scrollStarted(QPointF pos)
 {
-    const qreal c = along(pt) - m_grabOffset;
-    setRangeValue(valueAtFraction((c - VrLook::TrackInset) / travelLength()));
-}
-
-void TVrTrackBar::mousePressEvent(QMouseEvent* e)
-{
-    if (e->button() != Qt::LeftButton) {
-        e->ignore();
-        return;
-    }
-    m_dragging = true;
-    const qreal offset = along(e->position()) - thumbCentre();
+    const qreal offset = along(pos) - thumbCentre();
     m_grabOffset = std::fabs(offset) <= ThumbHalf ? offset : 0;
-    dragTo(e->position());
+    return true;
 }
 
-void TVrTrackBar::mouseMoveEvent(QMouseEvent* e)
+qint64 TVrTrackBar::scrolledTo(QPointF pos)
 {
-    if (m_dragging)
-        dragTo(e->position());
-}
-
-void TVrTrackBar::mouseReleaseEvent(QMouseEvent* e)
-{
-    if (e->button() == Qt::LeftButton && m_dragging) {
-        dragTo(e->position());
-        m_dragging = false;
-    }
+    const qreal c = along(pos) - m_grabOffset;
+    return valueAtFraction((c - VrLook::TrackInset) / travelLength());
 }
 
 QList<TVrRangeControl::KeyStep> TVrTrackBar::keySteps() const

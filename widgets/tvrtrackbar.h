@@ -42,20 +42,21 @@ signals:
 protected:
     void notifyChange() override { emit OnChange(this); }
     void paintEvent(QPaintEvent*) override;
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseMoveEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
     void wheelEvent(QWheelEvent* e) override { stepByWheel(e); }
     QList<KeyStep> keySteps() const override;
+    // A press anywhere takes the bar: on the thumb it keeps where the thumb
+    // was taken, elsewhere the thumb's centre comes to the pointer.
+    bool isScrollPosition(QPointF) const override { return true; }
+    bool scrollStarted(QPointF pos) override;
+    qint64 scrolledTo(QPointF pos) override;
+    bool scrollsOnRelease() const override { return true; }
 
 private:
     qreal along(QPointF pt) const;
     qreal travelLength() const;
     qreal thumbCentre() const;
-    void dragTo(QPointF pt);
 
     Qt::Orientation m_orientation = Qt::Horizontal;
     int m_frequency = 10;
-    bool m_dragging = false;
-    qreal m_grabOffset = 0;
+    qreal m_grabOffset = 0; // pointer − thumb centre at the start of a drag
 };

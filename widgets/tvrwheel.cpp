@@ -3,7 +3,6 @@
 
 #include "widgets/vrlook.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QWheelEvent>
@@ -62,51 +61,37 @@ double TVrWheel::pointerAngle(QPointF pt) const
     return wrap360(std::atan2(d.x(), -d.y()) * 180.0 / std::numbers::pi);
 }
 
-void TVrWheel::turnTo(double angle)
+bool TVrWheel::scrollStarted(QPointF pos)
 {
-    // Position follows the angle over the whole turn; the last fraction of a
-    // degree before the top already reads MaxValue, the top itself MinValue.
-    setRangeValue(valueAtFraction(wrap360(angle) / 360.0));
-}
-
-void TVrWheel::mousePressEvent(QMouseEvent* e)
-{
-    if (e->button() != Qt::LeftButton) {
-        e->ignore();
-        return;
-    }
-    const double a = pointerAngle(e->position());
-    m_dragging = true;
+    const double a = pointerAngle(pos);
     m_dragAngle = fraction() * 360.0;
     m_lastPointer = a < 0 ? 0 : a;
     setCursor(Qt::ClosedHandCursor);
+    return false;
 }
 
-void TVrWheel::mouseMoveEvent(QMouseEvent* e)
+qint64 TVrWheel::scrolledTo(QPointF pos)
 {
-    if (!m_dragging)
-        return;
-    const double a = pointerAngle(e->position());
+    const double a = pointerAngle(pos);
     if (a < 0)
-        return;
+        return rangeValue();
     double delta = a - m_lastPointer;
     if (delta > 180)
         delta -= 360;
     else if (delta < -180)
         delta += 360;
     if (delta == 0)
-        return;
+        return rangeValue();
     m_lastPointer = a;
     m_dragAngle += delta;
-    turnTo(m_dragAngle);
+    // Position follows the angle over the whole turn; the last fraction of a
+    // degree before the top already reads MaxValue, the top itself MinValue.
+    return valueAtFraction(wrap360(m_dragAngle) / 360.0);
 }
 
-void TVrWheel::mouseReleaseEvent(QMouseEvent* e)
+void TVrWheel::scrollEnded()
 {
-    if (e->button() == Qt::LeftButton && m_dragging) {
-        m_dragging = false;
-        setCursor(Qt::OpenHandCursor);
-    }
+    setCursor(Qt::OpenHandCursor);
 }
 
 QList<TVrRangeControl::KeyStep> TVrWheel::keySteps() const

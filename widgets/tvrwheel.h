@@ -46,10 +46,14 @@ protected:
     void notifyChange() override { emit OnChange(this); }
     bool refuseCrossedRange() override;
     void paintEvent(QPaintEvent*) override;
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseMoveEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
     void wheelEvent(QWheelEvent* e) override { stepByWheel(e); }
+    // A press anywhere takes the knob without turning it; the drag then
+    // turns it by the angle the pointer sweeps round the centre, across the
+    // ends, and the release leaves it where it is.
+    bool isScrollPosition(QPointF) const override { return true; }
+    bool scrollStarted(QPointF pos) override;
+    qint64 scrolledTo(QPointF pos) override;
+    void scrollEnded() override;
     QList<KeyStep> keySteps() const override;
     bool wrapsAround() const override { return true; }
 
@@ -58,9 +62,7 @@ private:
 
     // Angle of pt round the centre, clockwise from up, or a negative value at the centre.
     double pointerAngle(QPointF pt) const;
-    void turnTo(double angle);
 
-    bool m_dragging = false;
     double m_dragAngle = 0;     // handle angle being dragged, unwrapped
     double m_lastPointer = 0;   // pointer angle at the previous move
 };

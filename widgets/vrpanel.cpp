@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/vrpanel.h"
 
+#include "widgets/tvrdisplay.h"
 #include "widgets/txibutton.h"
 
 #include <QPalette>
@@ -33,6 +34,14 @@ void SetText(QLabel* label, const QString& text)
 {
     label->setText(text);
     label->adjustSize();
+}
+
+TVrDisplay* Group(QWidget* parent, const char* name, const QString& caption, int x, int y, int width, int height,
+                  int captionPx)
+{
+    auto* panel = Place(new TVrDisplay(parent), name, x, y, width, height);
+    Text(panel, caption, 8, 4, captionPx, true);
+    return panel;
 }
 
 TXiButton* CaptionButton(QWidget* parent, const char* name, const QString& caption, const QString& hint,

@@ -12,6 +12,7 @@
 
 class QPixmap;
 class QWidget;
+class TVrDisplay;
 class TXiButton;
 
 namespace VrPanel {
@@ -26,6 +27,15 @@ QLabel* Text(QWidget* parent, const QString& text, int x, int y, int px = 12, bo
 // Replaces a caption's text and sizes the caption to it.
 void SetText(QLabel* label, const QString& text);
 
+// Gives a control its name, its objectName, by which the window's tests and
+// accessibility tools find it; gives w back.
+template <typename W>
+W* Named(W* w, const char* name)
+{
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
+
 // Puts w at (x, y) with the given size; gives w back.
 template <typename W>
 W* Place(W* w, int x, int y, int width, int height)
@@ -34,14 +44,17 @@ W* Place(W* w, int x, int y, int width, int height)
     return w;
 }
 
-// The same for a control, which also takes its name (its objectName, by
-// which tests and accessibility tools find it).
+// The same for a control, which also takes its name.
 template <typename W>
 W* Place(W* w, const char* name, int x, int y, int width, int height)
 {
-    w->setObjectName(QString::fromLatin1(name));
-    return Place(w, x, y, width, height);
+    return Place(Named(w, name), x, y, width, height);
 }
+
+// A bevelled panel named `name` with its caption at (8, 4), holding a
+// group of controls, placed at (x, y) with the given size.
+TVrDisplay* Group(QWidget* parent, const char* name, const QString& caption, int x, int y, int width, int height,
+                  int captionPx = 12);
 
 // A caption button of the graph windows, 113 x 57 at (x, 0), named `name`,
 // with its hint and a glyph left of the caption.

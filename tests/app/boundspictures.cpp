@@ -109,9 +109,9 @@ void BoundsTest::spectraShape()
     Click(U().VrCheckLed20);
     Click(U().VrCheckLed21);
     Click(U().VrDemoButton2);
-    Click(F().RadioButton[2]);
+    Click(U().Form2.RadioButton[2]);
     QCOMPARE(S().Display.SpectrumMode, SpectrumMode::Amplitude);
-    Click(F().OKbutt);
+    Click(U().Form2.OKbutt);
     auto picture = [&](const QString& a, const QString& g) {
         Type(FullScale, a);
         Type(StaticGain, g);

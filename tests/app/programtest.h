@@ -14,6 +14,7 @@
 #include "sound/etudson.h"
 #include "spectrum/fenetspectres.h"
 #include "widgets/pictureview.h"
+#include "widgets/tclickablelabel.h"
 #include "widgets/tvrbitmapimage.h"
 #include "widgets/tvrbitmaplist.h"
 #include "widgets/tvrcheckled.h"
@@ -22,9 +23,11 @@
 #include "widgets/tvrdigitgroup.h"
 #include "widgets/tvrdisplay.h"
 #include "widgets/tvrnum.h"
+#include "widgets/tvrnumedit.h"
 #include "widgets/tvrpowerbutton.h"
 #include "widgets/tvrscale.h"
 #include "widgets/tvrslider.h"
+#include "widgets/tvrstredit.h"
 #include "widgets/tvrswitch.h"
 #include "widgets/tvrtrackbar.h"
 #include "widgets/tvrwheel.h"
@@ -76,6 +79,15 @@ struct Ui {
     // The duty-cycle dialog.
     TVrTrackBar* delta;
     TVrNum* DutyVrNum1;
+    // The settings dialog.
+    struct SettingsControls {
+        TVrNumEdit *VrNumEdit1, *VrNumEdit2, *VrNumEdit3;
+        TVrStrEdit *VrStrEdit1, *VrStrEdit2;
+        TVrCheckLed* CheckBox1;
+        TClickableLabel *Label6, *Label25, *Label27;
+        TVrDemoButton *VrDemoButton2, *OKbutt;
+        std::array<TVrCheckLed*, 4> RadioButton{}; // 1 "% amp", 2 "Ampl", 3 "RMS"
+    } Form2;
 
     template <typename T>
     static T* Get(QWidget& window, const QString& name)
@@ -135,6 +147,20 @@ struct Ui {
         QWidget& d = p.rappcycl();
         delta = Get<TVrTrackBar>(d, "delta");
         DutyVrNum1 = Get<TVrNum>(d, "VrNum1");
+        QWidget& f = p.Form2();
+        Form2.VrNumEdit1 = Get<TVrNumEdit>(f, "VrNumEdit1");
+        Form2.VrNumEdit2 = Get<TVrNumEdit>(f, "VrNumEdit2");
+        Form2.VrNumEdit3 = Get<TVrNumEdit>(f, "VrNumEdit3");
+        Form2.VrStrEdit1 = Get<TVrStrEdit>(f, "VrStrEdit1");
+        Form2.VrStrEdit2 = Get<TVrStrEdit>(f, "VrStrEdit2");
+        Form2.CheckBox1 = Get<TVrCheckLed>(f, "CheckBox1");
+        Form2.Label6 = Get<TClickableLabel>(f, "Label6");
+        Form2.Label25 = Get<TClickableLabel>(f, "Label25");
+        Form2.Label27 = Get<TClickableLabel>(f, "Label27");
+        Form2.VrDemoButton2 = Get<TVrDemoButton>(f, "VrDemoButton2");
+        Form2.OKbutt = Get<TVrDemoButton>(f, "OKbutt");
+        for (int n = 1; n <= 3; ++n)
+            Form2.RadioButton[n] = Get<TVrCheckLed>(f, QStringLiteral("RadioButton%1").arg(n));
     }
 };
 

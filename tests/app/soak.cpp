@@ -12,7 +12,7 @@
 #include "tests/common/fakedialogs.h"
 #include "tests/common/fakesoundport.h"
 
-#include "plot/axes.h"
+#include "plot/plottext.h"
 
 #include "app/program.h"
 #include "app/simplefour.h"

@@ -60,39 +60,39 @@ void BoundsTest::TypeSettings(QLineEdit* edit, const QString& text)
 {
     Click(U().VrDemoButton2);
     QVERIFY(F().isVisible());
-    F().OKbutt->setFocus(); // the numeric fields keep the text as typed
+    U().Form2.OKbutt->setFocus(); // the numeric fields keep the text as typed
     edit->setText(text);
-    Click(F().OKbutt);
+    Click(U().Form2.OKbutt);
 }
 
 void BoundsTest::Type(Field field, const QString& text)
 {
     switch (field) {
     case Fundamental:
-        return TypeSettings(F().VrNumEdit1, text);
+        return TypeSettings(U().Form2.VrNumEdit1, text);
     case FullScale:
-        return TypeSettings(F().VrStrEdit1, text);
+        return TypeSettings(U().Form2.VrStrEdit1, text);
     case Periods:
-        return TypeSettings(F().VrStrEdit2, text);
+        return TypeSettings(U().Form2.VrStrEdit2, text);
     case MeanCoefficient:
-        return TypeSettings(F().VrNumEdit2, text);
+        return TypeSettings(U().Form2.VrNumEdit2, text);
     case KeyStep:
-        return TypeSettings(F().VrNumEdit3, text);
+        return TypeSettings(U().Form2.VrNumEdit3, text);
     case GraduationLength:
         Click(U().VrDemoButton2);
         m_dialogs.Answers.push(text);
-        return Click(F().Label6);
+        return Click(U().Form2.Label6);
     case CopyWidth:
     case CopyHeight:
         Click(U().VrDemoButton2);
         m_dialogs.Answers.push(text);
-        return Click(field == CopyWidth ? F().Label25 : F().Label27);
+        return Click(field == CopyWidth ? U().Form2.Label25 : U().Form2.Label27);
     case FontSize: {
         Click(U().VrDemoButton2);
         QFont font(QStringLiteral("DejaVu Sans"));
         font.setPointSize(text.toInt());
         m_dialogs.Fonts.push(font);
-        return Click(F().VrDemoButton2);
+        return Click(U().Form2.VrDemoButton2);
     }
     case Cutoff:
         Click(U().FilterLed[1]); // "Passe-bas  ordre2 ": the cut-off on show

@@ -7,7 +7,7 @@
 
 #include "filter/responsedrawing.h"
 #include "filter/responsewindow.h"
-#include "plot/axes.h"
+
 #include "plot/timegraph.h"
 #include "spectrum/spectrumdrawing.h"
 #include "widgets/pictureview.h"

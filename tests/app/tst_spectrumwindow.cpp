@@ -2,7 +2,7 @@
 // The spectrum window in the running program: the two LEDs, the resize
 // rule, "Valeurs" and "Copier".
 
-#include "plot/axes.h"
+#include "plot/plottext.h"
 #include "tests/app/programtest.h"
 #include "tests/plot/svgsummary.h"
 

@@ -142,6 +142,24 @@ INSTANTIATE_TEST_SUITE_P(Fields, CommitTest, testing::ValuesIn(CommitCases),
                              return name;
                          });
 
+// The coefficient shown for the mean slider's range is read back by OK as
+// the same range, over every range OK can give.
+TEST(SettingsRules, MeanCoefficientRoundTrip)
+{
+    const struct {
+        std::int32_t bound;
+        double coefficient;
+    } cases[] = {{400, 4}, {750, 7.5}, {1, 0.01}, {999, 9.99}, {205, 2.05}};
+    for (const auto& c : cases)
+        EXPECT_DOUBLE_EQ(MeanCoefficientForBound(c.bound), c.coefficient) << c.bound;
+    for (std::int32_t bound = 1; bound <= MaxMeanBound; ++bound) {
+        SharedState s;
+        const NumberField coefficient{"", MeanCoefficientForBound(bound)};
+        const SignalCommit commit = CommitSignalFields(s, {Box("100", 0), "1", "1", coefficient, Box("5", 1)});
+        ASSERT_EQ(commit.MeanBound, std::optional<std::int32_t>(bound)) << commit.Message;
+    }
+}
+
 // The boxes acting at once: the graduation length (a whole number, taken
 // within 1 ... 30), the copy sizes (more than 50 pixels and less than 30 cm)
 // and the graduation font's size (6 ... 16 points).

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "filter/responsedrawing.h"
+#include "plot/plottext.h"
+#include "plot/surface.h"
 #include "tests/plot/graphstates.h"
 #include "tests/plot/svgsummary.h"
 

@@ -184,8 +184,8 @@ void ResponseWindowTest::Act(int action, int n)
         break;
     case 2: // the background colour, through the settings dialog's OK
         Click(W().VrDemoButton2);
-        Click(F().CheckBox1);
-        Click(F().OKbutt);
+        Click(W().Form2.CheckBox1);
+        Click(W().Form2.OKbutt);
         QVERIFY(!F().isVisible());
         break;
     }
@@ -287,8 +287,8 @@ void ResponseWindowTest::markersFollowF0()
     QCOMPARE(at100.size(), 6);
 
     Click(W().VrDemoButton2);
-    F().VrNumEdit1->setText(QStringLiteral("200"));
-    Click(F().OKbutt);
+    W().Form2.VrNumEdit1->setText(QStringLiteral("200"));
+    Click(W().Form2.OKbutt);
     QCOMPARE(S().Signal.FundamentalHz, 200);
     QCOMPARE(harmonics(), (QList<double>{200, 600, 1000, 1400, 1800, 2200}));
     const QList<int> at200 = columns();
@@ -396,8 +396,8 @@ void ResponseWindowTest::savePictures()
         Click(Asymptotes());
     if (!black) {
         Click(W().VrDemoButton2);
-        Click(F().CheckBox1);
-        Click(F().OKbutt);
+        Click(W().Form2.CheckBox1);
+        Click(W().Form2.OKbutt);
     }
     QCOMPARE(S().Display.BlackBackground, black);
     const QString path = QStringLiteral(PICTURE_DIR "/") + QString::fromLatin1(QTest::currentDataTag()) + ".png";

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "plot/plottext.h"
+#include "plot/surface.h"
 #include "plot/timegraph.h"
 #include "tests/plot/graphstates.h"
 #include "tests/plot/svgsummary.h"

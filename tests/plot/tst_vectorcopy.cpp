@@ -2,6 +2,7 @@
 // The vector copy: its SVG and PNG forms, the clipboard data, and a copy
 // that fails leaving the clipboard as it was.
 
+#include "plot/plottext.h"
 #include "plot/timegraph.h"
 #include "plot/vectorcopy.h"
 #include "tests/plot/graphstates.h"

@@ -73,18 +73,18 @@ void SettingsWiringTest::Open()
 {
     Click(W().VrDemoButton2);
     QVERIFY(F().isVisible());
-    F().OKbutt->setFocus();
+    W().Form2.OKbutt->setFocus();
 }
 
 void SettingsWiringTest::parametresButtonShowsDialog()
 {
     QVERIFY(!F().isVisible());
     Open();
-    QCOMPARE(F().VrNumEdit1->text(), QStringLiteral("100"));
-    QCOMPARE(F().VrStrEdit1->text(), QStringLiteral("1"));
-    QCOMPARE(F().VrStrEdit2->text(), QStringLiteral("1"));
-    QCOMPARE(F().VrNumEdit2->text(), QStringLiteral("4"));
-    QCOMPARE(F().VrNumEdit3->text(), QStringLiteral("5"));
+    QCOMPARE(W().Form2.VrNumEdit1->text(), QStringLiteral("100"));
+    QCOMPARE(W().Form2.VrStrEdit1->text(), QStringLiteral("1"));
+    QCOMPARE(W().Form2.VrStrEdit2->text(), QStringLiteral("1"));
+    QCOMPARE(W().Form2.VrNumEdit2->text(), QStringLiteral("4"));
+    QCOMPARE(W().Form2.VrNumEdit3->text(), QStringLiteral("5"));
     // Modeless: the main window still works while it is open.
     Click(W().VrPowerButton[3]);
     QCOMPARE(S().Signal.Preset, PresetKind::Triangle);
@@ -96,9 +96,9 @@ void SettingsWiringTest::readoutsChangeOnlyWhenOkSucceeds()
 {
     Open();
     const int redraws = RedrawCount();
-    F().VrNumEdit1->setText(QStringLiteral("2500"));
-    F().VrStrEdit1->setText(QStringLiteral("0"));
-    Click(F().OKbutt);
+    W().Form2.VrNumEdit1->setText(QStringLiteral("2500"));
+    W().Form2.VrStrEdit1->setText(QStringLiteral("0"));
+    Click(W().Form2.OKbutt);
     QCOMPARE(m_dialogs.Errors, QStringList({QStringLiteral("Entrer à nouveau l amplitude")}));
     QCOMPARE(S().Signal.FundamentalHz, 2500);
     QCOMPARE(W().Label6->text(), QStringLiteral("100"));
@@ -106,8 +106,8 @@ void SettingsWiringTest::readoutsChangeOnlyWhenOkSucceeds()
     QCOMPARE(RedrawCount(), redraws);
     QVERIFY(F().isVisible());
 
-    F().VrStrEdit1->setText(QStringLiteral("2"));
-    Click(F().OKbutt);
+    W().Form2.VrStrEdit1->setText(QStringLiteral("2"));
+    Click(W().Form2.OKbutt);
     QVERIFY(!F().isVisible());
     QCOMPARE(W().Label6->text(), QStringLiteral("2.5"));
     QCOMPARE(W().Label2->text(), QStringLiteral("kHz"));
@@ -122,8 +122,8 @@ void SettingsWiringTest::meanRangeMovesSlider()
     QCOMPARE(S().Signal.MeanValue, 3.0);
     Open();
     const int redraws = RedrawCount();
-    F().VrNumEdit2->setText(QStringLiteral("2"));
-    Click(F().OKbutt);
+    W().Form2.VrNumEdit2->setText(QStringLiteral("2"));
+    Click(W().Form2.OKbutt);
     QCOMPARE(W().VrSlidermoy->MaxValue(), 200);
     QCOMPARE(W().VrSlidermoy->MinValue(), -200);
     QCOMPARE(W().VrSlidermoy->Position(), 200);
@@ -132,9 +132,9 @@ void SettingsWiringTest::meanRangeMovesSlider()
     QCOMPARE(RedrawCount(), redraws + 2); // the slider's own redraw, then OK's
 
     Open();
-    QCOMPARE(F().VrNumEdit2->text(), QStringLiteral("2"));
-    F().VrNumEdit2->setText(QStringLiteral("9"));
-    Click(F().OKbutt);
+    QCOMPARE(W().Form2.VrNumEdit2->text(), QStringLiteral("2"));
+    W().Form2.VrNumEdit2->setText(QStringLiteral("9"));
+    Click(W().Form2.OKbutt);
     QCOMPARE(W().VrSlidermoy->MaxValue(), 900);
     QCOMPARE(W().VrSlidermoy->Position(), 200);
 
@@ -142,14 +142,14 @@ void SettingsWiringTest::meanRangeMovesSlider()
     Click(W().VrPowerButton[1]);
     QCOMPARE(W().VrSlidermoy->MaxValue(), 400);
     Open();
-    QCOMPARE(F().VrNumEdit2->text(), QStringLiteral("4"));
+    QCOMPARE(W().Form2.VrNumEdit2->text(), QStringLiteral("4"));
 }
 
 void SettingsWiringTest::keyStepReachesSliders()
 {
     Open();
-    F().VrNumEdit3->setText(QStringLiteral("7"));
-    Click(F().OKbutt);
+    W().Form2.VrNumEdit3->setText(QStringLiteral("7"));
+    Click(W().Form2.OKbutt);
     QCOMPARE(W().VrSlidermoy->KeyIncrement, 7);
     for (int k = 1; k <= 12; ++k)
         QCOMPARE(W().Vramp[k]->KeyIncrement, 7);
@@ -160,7 +160,7 @@ void SettingsWiringTest::keyStepReachesSliders()
     QCOMPARE(W().VrSlidermoy->Position(), -7);
 
     Open();
-    QCOMPARE(F().VrNumEdit3->text(), QStringLiteral("7"));
+    QCOMPARE(W().Form2.VrNumEdit3->text(), QStringLiteral("7"));
 }
 
 // A colour confirmed in the dialog draws nothing by itself; the next redraw
@@ -183,10 +183,10 @@ void SettingsWiringTest::colourReachesNextRedraw()
 
     Open();
     m_dialogs.Colours.push(QColor(green));
-    Click(F().ColourLabel[TForm2::OutputColourIndex]);
+    Click(Ui::Get<TClickableLabel>(F(), "Label29")); // "Couleur sortie"
     QCOMPARE(S().Display.OutputColour, Colour(0x00FF00));
     QVERIFY(!hasColour(green));
-    Click(F().OKbutt);
+    Click(W().Form2.OKbutt);
     QVERIFY(hasColour(green));
     QVERIFY(!hasColour(0xFF00FF));
 }
@@ -196,12 +196,12 @@ void SettingsWiringTest::spectrumModeRedrawsHiddenWindow()
     Tfenspectres* spectra = &m_program->fenspectres();
     QVERIFY(!spectra->isVisible());
     Open();
-    Click(F().RadioButton[2]);
+    Click(W().Form2.RadioButton[2]);
     QCOMPARE(S().Display.SpectrumMode, SpectrumMode::Amplitude);
     QVERIFY(!spectra->isVisible());
     QCOMPARE(spectra->Picture().size(), QSize(spectra->width() - 50, spectra->height() - 100));
     const QImage amplitude = spectra->Picture();
-    Click(F().RadioButton[3]);
+    Click(W().Form2.RadioButton[3]);
     QVERIFY(spectra->Picture() != amplitude); // "RMS" in place of "AMP"
 }
 
@@ -231,10 +231,10 @@ void SettingsWiringTest::extremeValuesDraw()
     Click(W().VrCheckLed20);
     Click(W().VrCheckLed21);
     Open();
-    F().VrNumEdit1->setText(f);
-    F().VrStrEdit1->setText(a);
-    F().VrStrEdit2->setText(p);
-    Click(F().OKbutt);
+    W().Form2.VrNumEdit1->setText(f);
+    W().Form2.VrStrEdit1->setText(a);
+    W().Form2.VrStrEdit2->setText(p);
+    Click(W().Form2.OKbutt);
     QVERIFY2(m_dialogs.Errors.isEmpty(), qPrintable(m_dialogs.Errors.join('|')));
 
     const TimeGraphView& v = S().View;

@@ -65,11 +65,26 @@ private slots:
 
 private:
     Tfenetson& W() { return *m_window; }
+    // A control of the window, by its name; the test stops when there is none.
+    template <typename T>
+    T* Control(const char* name)
+    {
+        T* c = m_window->findChild<T*>(QString::fromLatin1(name));
+        if (!c)
+            qFatal("the sound window has no control %s", name);
+        return c;
+    }
 
     SharedState m_state;
     FakeSoundPort m_port;
     std::unique_ptr<OrderedDialogs> m_dialogs;
     std::unique_ptr<Tfenetson> m_window;
+    // Its controls, found by their names.
+    struct {
+        QPushButton *BitBtn1, *BitBtn2, *BitBtn3;
+        QFrame *Shape1, *Shape2;
+        QLabel *Label1, *Label2, *Label3;
+    } C{};
 };
 
 void SoundWindowTest::init()
@@ -88,6 +103,14 @@ void SoundWindowTest::init()
     m_port = FakeSoundPort();
     m_dialogs = std::make_unique<OrderedDialogs>(m_port);
     m_window = std::make_unique<Tfenetson>(m_state, *m_dialogs, m_port);
+    C.BitBtn1 = Control<QPushButton>("BitBtn1");
+    C.BitBtn2 = Control<QPushButton>("BitBtn2");
+    C.BitBtn3 = Control<QPushButton>("BitBtn3");
+    C.Shape1 = Control<QFrame>("Shape1");
+    C.Shape2 = Control<QFrame>("Shape2");
+    C.Label1 = Control<QLabel>("Label1");
+    C.Label2 = Control<QLabel>("Label2");
+    C.Label3 = Control<QLabel>("Label3");
 }
 
 void SoundWindowTest::cleanup()
@@ -119,19 +142,19 @@ void SoundWindowTest::layout()
     }
     QVERIFY(W().findChild<QFrame*>(QStringLiteral("Shape1")));
     QVERIFY(W().findChild<QFrame*>(QStringLiteral("Shape2")));
-    QVERIFY(!W().BitBtn3->icon().isNull());
-    QCOMPARE(W().Label3->toolTip(), QStringLiteral("Cliquer pour changer"));
-    QVERIFY(W().Label3->font().bold());
-    QCOMPARE(W().Label3->font().family(), QStringLiteral("Arial"));
+    QVERIFY(!C.BitBtn3->icon().isNull());
+    QCOMPARE(C.Label3->toolTip(), QStringLiteral("Cliquer pour changer"));
+    QVERIFY(C.Label3->font().bold());
+    QCOMPARE(C.Label3->font().family(), QStringLiteral("Arial"));
 
     // The diagram reads left to right: input, line through the box, output;
     // "Arret son" below it.
-    QVERIFY(W().BitBtn1->geometry().right() < W().Shape1->geometry().left());
-    QVERIFY(W().Shape1->geometry().right() < W().BitBtn2->geometry().left());
-    QVERIFY(W().Shape1->geometry().contains(W().Label1->geometry()));
-    QCOMPARE(W().Shape2->geometry().left(), W().BitBtn1->geometry().right() + 1);
-    QCOMPARE(W().Shape2->geometry().right() + 1, W().BitBtn2->geometry().left());
-    QVERIFY(W().BitBtn3->geometry().top() > W().Shape1->geometry().bottom());
+    QVERIFY(C.BitBtn1->geometry().right() < C.Shape1->geometry().left());
+    QVERIFY(C.Shape1->geometry().right() < C.BitBtn2->geometry().left());
+    QVERIFY(C.Shape1->geometry().contains(C.Label1->geometry()));
+    QCOMPARE(C.Shape2->geometry().left(), C.BitBtn1->geometry().right() + 1);
+    QCOMPARE(C.Shape2->geometry().right() + 1, C.BitBtn2->geometry().left());
+    QVERIFY(C.BitBtn3->geometry().top() > C.Shape1->geometry().bottom());
     for (QWidget* w : W().findChildren<QWidget*>())
         QVERIFY2(W().rect().contains(w->geometry()), qPrintable(w->objectName()));
 
@@ -176,7 +199,7 @@ void SoundWindowTest::playback()
     QFETCH(bool, output);
     W().SoundButtonClick();
     m_port.Calls.clear();
-    Click(output ? W().BitBtn2 : W().BitBtn1);
+    Click(output ? C.BitBtn2 : C.BitBtn1);
 
     QCOMPARE(m_port.Names(), (Names{"SOUNDSETRATE", "SOUNDSETBYTES", "SOUNDOUT"}));
     QCOMPARE(m_port.Calls[0].value, 44000);
@@ -209,7 +232,7 @@ void SoundWindowTest::inaudibleWarning()
     QFETCH(int, f0);
     QFETCH(bool, warned);
     m_state.Signal.FundamentalHz = f0;
-    for (QPushButton* b : {W().BitBtn1, W().BitBtn2}) {
+    for (QPushButton* b : {C.BitBtn1, C.BitBtn2}) {
         m_port.Calls.clear();
         m_dialogs->Messages.clear();
         m_dialogs->PortCallsAtMessage.clear();
@@ -259,8 +282,8 @@ void SoundWindowTest::duration()
     // Another duration first: the box's default text is "2" all the same.
     m_dialogs->Answers.push(QStringLiteral("5"));
     m_dialogs->Answers.push(typed);
-    Click(W().Label3);
-    Click(W().Label3);
+    Click(C.Label3);
+    Click(C.Label3);
     QCOMPARE(m_dialogs->Boxes.size(), 2);
     for (const FakeDialogs::Asked& box : m_dialogs->Boxes) {
         QCOMPARE(box.caption, QStringLiteral("Entrée durée du son"));
@@ -270,13 +293,13 @@ void SoundWindowTest::duration()
     QCOMPARE(m_dialogs->Messages, refused ? QStringList{QStringLiteral("Mauvaise entrée")} : QStringList());
     QCOMPARE(W().Study().DurationSeconds, seconds);
     QVERIFY(std::isfinite(W().Study().DurationSeconds));
-    QCOMPARE(W().Label3->text(), shown);
-    QVERIFY(W().rect().contains(W().Label3->geometry()));
-    QVERIFY(W().Label3->width() >= W().Label3->fontMetrics().horizontalAdvance(shown));
+    QCOMPARE(C.Label3->text(), shown);
+    QVERIFY(W().rect().contains(C.Label3->geometry()));
+    QVERIFY(C.Label3->width() >= C.Label3->fontMetrics().horizontalAdvance(shown));
 
     // Both signals are played for that long; no sample still gives the
     // three calls, with a null buffer.
-    for (QPushButton* b : {W().BitBtn1, W().BitBtn2}) {
+    for (QPushButton* b : {C.BitBtn1, C.BitBtn2}) {
         m_port.Calls.clear();
         Click(b);
         QCOMPARE(m_port.Names(), (Names{"SOUNDSETRATE", "SOUNDSETBYTES", "SOUNDOUT"}));
@@ -291,13 +314,13 @@ void SoundWindowTest::durationBoxCancelled()
 {
     m_dialogs->Answers.push(QStringLiteral("7.5"));
     m_dialogs->Answers.push(std::nullopt);
-    Click(W().Label3);
-    Click(W().Label3); // cancelled
+    Click(C.Label3);
+    Click(C.Label3); // cancelled
     QCOMPARE(m_dialogs->Boxes.size(), 2);
     QCOMPARE(W().Study().DurationSeconds, 7.5);
-    QCOMPARE(W().Label3->text(), QStringLiteral("7.5"));
+    QCOMPARE(C.Label3->text(), QStringLiteral("7.5"));
     // A click elsewhere than on the label opens nothing.
-    QTest::mouseClick(W().Label2, Qt::LeftButton);
+    QTest::mouseClick(C.Label2, Qt::LeftButton);
     QCOMPARE(m_dialogs->Boxes.size(), 2);
 }
 
@@ -305,17 +328,17 @@ void SoundWindowTest::stopSound()
 {
     W().SoundButtonClick();
     QVERIFY(W().isVisible());
-    Click(W().BitBtn1);
-    Click(W().BitBtn3);
+    Click(C.BitBtn1);
+    Click(C.BitBtn3);
     QVERIFY(W().isHidden());
     QCOMPARE(m_port.Names(), (Names{"SOUNDIS", "SOUNDSETRATE", "SOUNDSETBYTES", "SOUNDOUT", "Stop"}));
 
     // Opened again, it has kept its duration; closed by the window system,
     // it stops the sound too.
     m_dialogs->Answers.push(QStringLiteral("4"));
-    Click(W().Label3);
+    Click(C.Label3);
     W().SoundButtonClick();
-    QCOMPARE(W().Label3->text(), QStringLiteral("4"));
+    QCOMPARE(C.Label3->text(), QStringLiteral("4"));
     m_port.Calls.clear();
     W().close();
     QVERIFY(W().isHidden());
@@ -336,9 +359,9 @@ void SoundWindowTest::savePicture()
     QCOMPARE(picture.size() / picture.devicePixelRatio(), QSize(411, 218));
     QVERIFY(picture.save(QStringLiteral(PICTURE_DIR "/sound-window.png")));
     // The filter's box is white inside, the duration label grey.
-    const QPoint box = W().Shape1->geometry().topLeft() + QPoint(6, 6);
+    const QPoint box = C.Shape1->geometry().topLeft() + QPoint(6, 6);
     QCOMPARE(picture.pixelColor(box * picture.devicePixelRatio()), QColor(Qt::white));
-    const QPoint label = W().Label3->geometry().topLeft() + QPoint(2, 2);
+    const QPoint label = C.Label3->geometry().topLeft() + QPoint(2, 2);
     QCOMPARE(picture.pixelColor(label * picture.devicePixelRatio()), QColor(0x80, 0x80, 0x80));
 }
 

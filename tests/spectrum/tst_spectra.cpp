@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "../plot/graphstates.h"
 #include "../plot/svgsummary.h"
+#include "plot/plottext.h"
 #include "spectrum/spectrumbars.h"
 #include "spectrum/spectrumdrawing.h"
 

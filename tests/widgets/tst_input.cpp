@@ -63,6 +63,48 @@ QPoint onCircle(QPointF centre, double radius, double degreesClockwiseFromUp)
     return QPointF(centre.x() + radius * std::sin(a), centre.y() - radius * std::cos(a)).toPoint();
 }
 
+
+// A control under mouse test, built from a table row, at the size the
+// program gives it.
+Keyed makeDragged(const QString& kind)
+{
+    Keyed k;
+    if (kind == QLatin1String("trackbar")) {
+        // The duty-cycle bar: 254 px of travel from x = 8, 50 at x = 135.
+        auto* t = new TVrTrackBar;
+        t->resize(270, 44);
+        t->setFrequency(1);
+        t->setPosition(50);
+        k.value = [t] { return t->Position(); };
+        k.widget.reset(t);
+    } else if (kind.startsWith(QLatin1String("slider"))) {
+        // The thumb's centre travels from y = 175 (0) up to y = 10 (100).
+        auto* s = new TVrSlider;
+        s->resize(33, 185);
+        if (kind == QLatin1String("slider active"))
+            s->setOptions(s->Options() | TVrSlider::soActiveClick | TVrSlider::soMouseClip);
+        k.value = [s] { return s->Position(); };
+        k.widget.reset(s);
+    } else if (kind == QLatin1String("switch")) {
+        // A phase switch: stops 0 ... 3 at y = 41, 30, 20, 9.
+        auto* s = new TVrSwitch;
+        s->resize(26, 50);
+        s->setOffset(1);
+        k.value = [s] { return s->Offset(); };
+        k.widget.reset(s);
+    } else {
+        // The cut-off knob: 100 ... 1000 over a turn, 100 straight up.
+        auto* w = new TVrWheel;
+        w->resize(85, 85);
+        w->setMaxValue(1000);
+        w->setMinValue(100);
+        w->setPosition(100);
+        k.value = [w] { return w->Position(); };
+        k.widget.reset(w);
+    }
+    return k;
+}
+
 }  // namespace
 
 class TestInput : public QObject
@@ -79,6 +121,8 @@ private slots:
     void wheelDragAcrossEnd();
     void wheelMouseWheel_data();
     void wheelMouseWheel();
+    void dragPaths_data();
+    void dragPaths();
     void powerButton();
     void demoButtonFonts();
     void xiButtonHoverFace();
@@ -274,6 +318,69 @@ void TestInput::wheelMouseWheel()
         QVERIFY(e.isAccepted());
     }
     QCOMPARE(changes, positions);
+}
+
+void TestInput::dragPaths_data()
+{
+    // A path of the mouse: p and r press and release the left button, P and
+    // R the right one, m moves, each at the next point.
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("actions");
+    QTest::addColumn<QList<QPoint>>("points");
+    QTest::addColumn<QList<int>>("changes"); // the value after each change
+
+    QTest::addRow("trackbar: a click away from the thumb brings it there")
+        << "trackbar" << "pr" << QList<QPoint>{{35, 22}, {35, 22}} << QList<int>{11};
+    // Taken 4 px right of its centre, the thumb stays 4 px left of the pointer.
+    QTest::addRow("trackbar: a drag keeps where the thumb was taken")
+        << "trackbar" << "pmr" << QList<QPoint>{{139, 22}, {190, 22}, {190, 22}} << QList<int>{70};
+    QTest::addRow("trackbar: the release sets the value")
+        << "trackbar" << "pr" << QList<QPoint>{{139, 22}, {60, 22}} << QList<int>{19};
+    QTest::addRow("trackbar: the right button does nothing")
+        << "trackbar" << "PmR" << QList<QPoint>{{35, 22}, {60, 22}, {60, 22}} << QList<int>{};
+    QTest::addRow("slider: the release sets the value")
+        << "slider" << "prm" << QList<QPoint>{{16, 172}, {16, 89}, {16, 20}} << QList<int>{50};
+    QTest::addRow("slider: a press off the thumb does not drag")
+        << "slider" << "pmr" << QList<QPoint>{{16, 92}, {16, 50}, {16, 50}} << QList<int>{};
+    QTest::addRow("active slider: a press off the thumb brings it there, the drag goes on past the end")
+        << "slider active" << "pmr" << QList<QPoint>{{16, 92}, {16, -40}, {16, -40}} << QList<int>{50, 100};
+    QTest::addRow("switch: a press picks the nearest stop, the drag follows, the release stays")
+        << "switch" << "pmr" << QList<QPoint>{{13, 5}, {13, 40}, {13, 5}} << QList<int>{3, 0};
+    QTest::addRow("switch: the right button does nothing")
+        << "switch" << "PR" << QList<QPoint>{{13, 5}, {13, 5}} << QList<int>{};
+    QTest::addRow("wheel: the press and the release do not turn it")
+        << "wheel" << "pr" << QList<QPoint>{{80, 42}, {42, 80}} << QList<int>{};
+    QTest::addRow("wheel: the drag turns it by the angle swept, a move after the release does not")
+        << "wheel" << "pmmrm" << QList<QPoint>{{80, 42}, {42, 80}, {5, 42}, {42, 5}, {80, 42}}
+        << QList<int>{329, 554};
+    QTest::addRow("wheel: the centre is no angle")
+        << "wheel" << "pmmr" << QList<QPoint>{{42, 42}, {43, 42}, {42, 80}, {42, 80}} << QList<int>{552};
+}
+
+void TestInput::dragPaths()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, actions);
+    QFETCH(QList<QPoint>, points);
+    QFETCH(QList<int>, changes);
+    QCOMPARE(points.size(), actions.size());
+    Keyed k = makeDragged(kind);
+    QWidget* w = k.widget.get();
+    QList<int> seen;
+    int last = k.value();
+    for (int i = 0; i < actions.size(); ++i) {
+        const QPoint at = points[i];
+        switch (actions[i].toLatin1()) {
+        case 'p': QTest::mousePress(w, Qt::LeftButton, {}, at); break;
+        case 'r': QTest::mouseRelease(w, Qt::LeftButton, {}, at); break;
+        case 'P': QTest::mousePress(w, Qt::RightButton, {}, at); break;
+        case 'R': QTest::mouseRelease(w, Qt::RightButton, {}, at); break;
+        default: QTest::mouseMove(w, at); break;
+        }
+        if (k.value() != last)
+            seen << (last = k.value());
+    }
+    QCOMPARE(seen, changes);
 }
 
 void TestInput::powerButton()
