@@ -4,9 +4,6 @@
 #include "app/simplefour.h"
 #include "filter/responsewindow.h"
 #include "plot/repres.h"
-#include "plot/sampling.h"
-#include "plot/timegraph.h"
-#include "plot/vectorcopy.h"
 #include "settings/parsignalsimple.h"
 #include "signal/rappcyclique.h"
 #include "sound/etudson.h"
@@ -48,11 +45,10 @@ Program::Program(DialogService& dialogs, SoundPort* soundPort)
     Tfensynth* fensynth = m_fensynth.get();
     Tfengraphe* fengraphe = m_fengraphe.get();
     QObject::connect(fengraphe, &Tfengraphe::RecomputeRequested, fensynth,
-                     [this](bool rescale, int w, int h) { m_cycle.RecomputeAndRedraw(rescale, w, h); });
-    QObject::connect(m_rappcycl.get(), &Trappcycl::DutyCycleChanged, fensynth, [this, fensynth, fengraphe] {
+                     [this](bool rescale) { m_cycle.RecomputeAndRedraw(rescale); });
+    QObject::connect(m_rappcycl.get(), &Trappcycl::DutyCycleChanged, fensynth, [this, fensynth] {
         fensynth->ApplyPreset();
-        const GraphSize size = fengraphe->PictureSize();
-        m_cycle.RecomputeAndRedraw(true, size.Width, size.Height);
+        m_cycle.Redraw();
     });
     // The windows that a preset button or a spectrum LED shows leave the
     // keyboard on that control; the spectrum window's close box puts its LEDs
@@ -86,16 +82,9 @@ Program::Program(DialogService& dialogs, SoundPort* soundPort)
     QObject::connect(form2, &TForm2::FullScaleChanged, fensynth, &Tfensynth::ShowFullScale);
     QObject::connect(form2, &TForm2::MeanRangeChanged, fensynth, &Tfensynth::SetMeanRange);
     QObject::connect(form2, &TForm2::KeyIncrementChanged, fensynth, &Tfensynth::SetKeyIncrement);
-    QObject::connect(form2, &TForm2::PointCountResetRequested, fengraphe,
-                     [this, fengraphe] { m_state.View.PointCount = PointCountForWidth(fengraphe->width()); });
+    QObject::connect(form2, &TForm2::PointCountResetRequested, fengraphe, [this] { m_cycle.SetPointCount(); });
     QObject::connect(form2, &TForm2::RedrawRequested, fensynth, [this] { m_cycle.Redraw(); });
     QObject::connect(form2, &TForm2::SpectraRedrawRequested, m_fenspectres.get(), &Tfenspectres::Redraw);
-
-    // "Copier": the time graph at the copy size, from the state of the last redraw.
-    QObject::connect(fengraphe, &Tfengraphe::CopyRequested, fengraphe, [this] {
-        CopyAsVector([this](QPaintDevice& device, int w, int h) { DrawTimeGraphVector(device, m_state, w, h); },
-                     m_state.Display.CopyWidthPx, m_state.Display.CopyHeightPx);
-    });
 
     // The sound study; a sound still playing stops with the program.
     Tfenetson* fenetson = m_fenetson.get();

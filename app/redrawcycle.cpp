@@ -18,32 +18,31 @@ void RedrawCycle::Attach(Tfengraphe* fengraphe, Tfenspectres* fenspectres, Tfenr
     m_fenreponse = fenreponse;
 }
 
+void RedrawCycle::SetPointCount()
+{
+    if (m_fengraphe)
+        m_state.View.PointCount = PointCountForWidth(m_fengraphe->width());
+}
+
 bool RedrawCycle::TimeGraphLargeEnough() const
 {
     return m_fengraphe && m_fengraphe->PictureSize().Drawable();
 }
 
-void RedrawCycle::RecomputeAndRedraw(bool rescale, int graphWidth, int graphHeight)
+void RedrawCycle::RecomputeAndRedraw(bool rescale)
 {
+    if (!m_fengraphe)
+        return;
     ++m_redrawCount;
+    SetPointCount();
     ApplyFilter(m_state);
     if (rescale)
         ComputeTimeGraphExtents(m_state);
-    if (TimeGraphLargeEnough())
-        m_fengraphe->Redraw({graphWidth, graphHeight});
+    m_fengraphe->Redraw();
     if (m_state.Display.ShowInputSpectrum || m_state.Display.ShowOutputSpectrum)
         DrawSpectra();
     if (m_fenreponse)
         m_fenreponse->Redraw();
-}
-
-void RedrawCycle::Redraw()
-{
-    if (!m_fengraphe)
-        return;
-    m_state.View.PointCount = PointCountForWidth(m_fengraphe->width());
-    const GraphSize size = m_fengraphe->PictureSize();
-    RecomputeAndRedraw(true, size.Width, size.Height);
 }
 
 void RedrawCycle::DrawSpectra()

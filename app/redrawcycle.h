@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The recompute-and-redraw cycle that every change ends in: the filter,
-// the extents of the time graph, then the pictures of the windows.
+// The recompute-and-redraw cycle that every change ends in: the point count
+// from the time-graph window's width, the filter, the extents of the time
+// graph, then the pictures of the windows, each at the size its window
+// gives it.
 
 #include "signal/sharedstate.h"
 
@@ -15,19 +17,22 @@ public:
     explicit RedrawCycle(SharedState& state);
 
     // The windows that show the pictures, created after the main window:
-    // until they exist nothing is drawn.
+    // until they exist nothing is recomputed or drawn.
     // The response window, when given, follows every redraw while on screen.
     void Attach(Tfengraphe* fengraphe, Tfenspectres* fenspectres, Tfenreponse* fenreponse = nullptr);
 
-    // ApplyFilter; when `rescale`, ComputeTimeGraphExtents; the time graph
-    // redrawn at graphWidth x graphHeight when the time-graph window is
-    // large enough (judged on its own size); the spectra redrawn when one
-    // of them is selected.
-    void RecomputeAndRedraw(bool rescale, int graphWidth, int graphHeight);
+    // PointCount from the time-graph window's width; ApplyFilter; when
+    // `rescale`, ComputeTimeGraphExtents; the time graph redrawn when its
+    // window is large enough; the spectra redrawn when one of them is
+    // selected; the response redrawn while it is on screen.
+    void RecomputeAndRedraw(bool rescale);
 
-    // The caller rule: PointCount from the time-graph window's width, then
-    // RecomputeAndRedraw with rescaling, at the window's picture size.
-    void Redraw();
+    // What a change of the signal, the filter or the settings ends in:
+    // RecomputeAndRedraw with rescaling.
+    void Redraw() { RecomputeAndRedraw(true); }
+
+    // PointCount = Round((time-graph window width - 20) / 2).
+    void SetPointCount();
 
     // The time-graph window leaves room for a picture (Tfengraphe::PictureSize).
     bool TimeGraphLargeEnough() const;

@@ -42,9 +42,8 @@ void BM_RecomputeAndRedraw(benchmark::State& st)
     Program& p = *g_program;
     p.fengraphe().resize(static_cast<int>(st.range(0)), static_cast<int>(st.range(1)));
     BusyWindows(p);
-    const GraphSize size = p.fengraphe().PictureSize();
     for (auto _ : st)
-        p.Cycle().RecomputeAndRedraw(true, size.Width, size.Height);
+        p.Cycle().RecomputeAndRedraw(true);
     p.fengraphe().resize(523, 319);
 }
 BENCHMARK(BM_RecomputeAndRedraw)->Args({523, 319})->Args({1920, 1080})->Unit(benchmark::kMicrosecond);

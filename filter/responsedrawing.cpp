@@ -40,7 +40,7 @@ public:
     Ink(QPainter& painter, const SurfaceStyle& style) : m_painter(painter)
     {
         QPaintDevice* device = painter.device();
-        if (style.FillBackground && device && device->devType() == QInternal::Image) {
+        if (style.Raster && device && device->devType() == QInternal::Image) {
             auto* image = static_cast<QImage*>(device);
             if (image->format() == QImage::Format_RGB32 && painter.transform().isIdentity()) {
                 m_writer.emplace(*image);
@@ -291,8 +291,6 @@ void PaintFilterResponse(QPainter& painter, const DisplaySettings& display, cons
     const param& p = display.Plot;
     const QColor axis = ToQColor(p.AxisColour);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    if (style.FillBackground && display.BlackBackground)
-        painter.fillRect(0, 0, w, h, Qt::black);
     const ResponsePanels panels = ResponseLayout(view, w, h, p);
     Ink ink(painter, style);
     painter.setFont(PlotFont(p));
@@ -393,7 +391,7 @@ void DrawFilterResponse(QImage& target, const SharedState& state, bool asymptote
         [&](QPainter& painter) {
             PaintFilterResponse(painter, state.Display, view, asymptotes, w, h, RasterStyle(state.Display));
         },
-        ratio);
+        ratio, RasterBackground(state.Display));
 }
 
 void DrawFilterResponseVector(QPaintDevice& metafile, const SharedState& state, bool asymptotes, int w, int h)

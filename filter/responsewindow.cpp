@@ -2,12 +2,8 @@
 #include "filter/responsewindow.h"
 
 #include "filter/responsedrawing.h"
-#include "plot/surface.h"
-#include "plot/vectorcopy.h"
 #include "spectrum/measurements.h"
-#include "widgets/artwork.h"
 #include "widgets/tvrcheckled.h"
-#include "widgets/txibutton.h"
 #include "widgets/vrlook.h"
 #include "widgets/vrpanel.h"
 #include "widgets/windowshow.h"
@@ -16,14 +12,11 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
-#include <QPixmap>
 
 using VrPanel::Place;
 
 namespace {
 
-constexpr int PictureLeft = 8;
-constexpr int PictureTop = 64;
 constexpr int Gap = 8;
 
 struct RowText {
@@ -62,30 +55,18 @@ std::array<QString, MeasureRowCount> Texts(const SignalMeasures& m)
 
 } // namespace
 
-Tfenreponse::Tfenreponse(SharedState& state, QWidget* parent) : QWidget(parent), m_state(state)
+Tfenreponse::Tfenreponse(SharedState& state, QWidget* parent)
+    : GraphWindow(state, QStringLiteral("Réponse du filtre"), parent)
 {
     setObjectName(QStringLiteral("fenreponse"));
-    setWindowTitle(QStringLiteral("Réponse du filtre"));
-    VrPanel::Silver(this, 11);
-
-    XiButton1 = Place(new TXiButton(QStringLiteral("Copier"), this), 0, 0, 113, 57);
-    XiButton1->setObjectName(QStringLiteral("XiButton1"));
-    XiButton1->setFont(VrLook::font(13));
-    XiButton1->setToolTip(QStringLiteral("Copie vectorielle"));
-    XiButton1->setGlyph(ButtonGlyph(GlyphKind::Copy, 16, ArtworkRatio()));
 
     VrCheckLed1 = Place(new TVrCheckLed(QStringLiteral("Asymptotes"), this), 128, 18, 130, 22);
     VrCheckLed1->setObjectName(QStringLiteral("VrCheckLed1"));
     VrCheckLed1->setFont(VrLook::font(13));
     VrCheckLed1->setToolTip(QStringLiteral("Asymptotes de Bode du filtre"));
 
-    Image1 = new PictureView(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->move(PictureLeft, PictureTop);
-
     BuildTable();
 
-    connect(XiButton1, &TXiButton::OnClick, this, &Tfenreponse::XiButton1Click);
     connect(VrCheckLed1, &TVrCheckLed::OnChange, this, &Tfenreponse::VrCheckLed1Change);
 
     const int tableHeight = Mesures->sizeHint().height();
@@ -156,12 +137,19 @@ void Tfenreponse::Redraw()
         return;
     ++m_redrawCount;
     const QSize size = PictureSize();
-    if (size.width() > 50 && size.height() > 50) {
-        DrawFilterResponse(Image1->Picture(), m_state, VrCheckLed1->Checked(), size.width(), size.height(), m_view,
-                           PictureRatio(devicePixelRatioF()));
-        Image1->Changed();
-    }
+    if (size.width() > 50 && size.height() > 50)
+        ShowPicture(size.width(), size.height());
     ShowMeasures();
+}
+
+void Tfenreponse::PaintPicture(QImage& target, int w, int h, qreal ratio)
+{
+    DrawFilterResponse(target, m_state, VrCheckLed1->Checked(), w, h, m_view, ratio);
+}
+
+void Tfenreponse::PaintVector(QPaintDevice& device, int w, int h)
+{
+    DrawFilterResponseVector(device, m_state, VrCheckLed1->Checked(), w, h);
 }
 
 void Tfenreponse::ShowMeasures()
@@ -179,27 +167,9 @@ void Tfenreponse::Open()
     ShowWithoutActivating(this);
 }
 
-void Tfenreponse::XiButton1Click(TXiButton*)
-{
-    const bool asymptotes = VrCheckLed1->Checked();
-    CopyAsVector(
-        [this, asymptotes](QPaintDevice& device, int w, int h) {
-            DrawFilterResponseVector(device, m_state, asymptotes, w, h);
-        },
-        m_state.Display.CopyWidthPx, m_state.Display.CopyHeightPx);
-}
-
 void Tfenreponse::VrCheckLed1Change(TVrCheckLed*)
 {
     Redraw();
-}
-
-bool Tfenreponse::event(QEvent* e)
-{
-    const bool done = QWidget::event(e);
-    if (e->type() == QEvent::ScreenChangeInternal && DrawnForAnotherRatio(Image1->Picture(), devicePixelRatioF()))
-        Redraw();
-    return done;
 }
 
 void Tfenreponse::resizeEvent(QResizeEvent*)

@@ -15,18 +15,14 @@
 // showing or resizing the window draws it afresh from the state.
 
 #include "filter/responsecurve.h"
+#include "plot/graphwindow.h"
 #include "signal/sharedstate.h"
-#include "widgets/pictureview.h"
-
-#include <QImage>
-#include <QWidget>
 
 #include <array>
 
 class QFrame;
 class QLabel;
 class TVrCheckLed;
-class TXiButton;
 
 // The rows of the measurement table, top to bottom.
 enum class MeasureRow { Mean, Rms, AcRms, Distortion, Crest };
@@ -35,7 +31,7 @@ inline constexpr int MeasureRowCount = 5;
 // The columns of values: the input, the output.
 enum class MeasureColumn { Input, Output };
 
-class Tfenreponse : public QWidget {
+class Tfenreponse : public GraphWindow {
     Q_OBJECT
 
 public:
@@ -44,8 +40,7 @@ public:
     // The picture's size for the window's present client size.
     QSize PictureSize() const;
 
-    // The last picture drawn and the response it shows.
-    const QImage& Picture() const { return Image1->Picture(); }
+    // The response the last picture shows.
     const ResponseView& View() const { return m_view; }
 
     // How many times the picture and the measurements have been drawn.
@@ -54,36 +49,30 @@ public:
     // The label holding a measurement's text.
     QLabel* Value(MeasureRow row, MeasureColumn column) const;
 
-    TXiButton* XiButton1;    // "Copier"
-    TVrCheckLed* VrCheckLed1; // "Asymptotes"
-    PictureView* Image1;          // the picture
-    QFrame* Mesures;         // the measurement table
-
 public slots:
     // Draws the picture and the measurements afresh, only while the window
     // is visible. The filter tables must be current (ApplyFilter has run).
-    void Redraw();
+    void Redraw() override;
     // Shows the window, restored if it was minimised, in front, leaving the
     // keyboard in the window it was opened from: the user goes on changing the
     // filter and watches the response follow.
     void Open();
 
-    void XiButton1Click(TXiButton* sender);
-    void VrCheckLed1Change(TVrCheckLed* sender);
-
 protected:
-    // A move to a screen of another pixel density: the picture follows.
-    bool event(QEvent* e) override;
+    void PaintPicture(QImage& target, int w, int h, qreal ratio) override;
+    void PaintVector(QPaintDevice& device, int w, int h) override;
     void resizeEvent(QResizeEvent* e) override;
     void showEvent(QShowEvent* e) override;
 
 private:
+    void VrCheckLed1Change(TVrCheckLed* sender);
     void BuildTable();
     void PlaceTable();
     void ShowMeasures();
 
-    SharedState& m_state;
     ResponseView m_view;
+    TVrCheckLed* VrCheckLed1; // "Asymptotes"
+    QFrame* Mesures;          // the measurement table
     std::array<std::array<QLabel*, 2>, MeasureRowCount> m_values{};
     int m_redrawCount = 0;
 };

@@ -3,7 +3,6 @@
 
 #include "numeric/rounding.h"
 #include "plot/plottext.h"
-#include "plot/surface.h"
 #include "plot/timegraph.h"
 #include "widgets/artwork.h"
 #include "widgets/txibutton.h"
@@ -45,13 +44,9 @@ void TUpDown::resizeEvent(QResizeEvent*)
     m_down->setGeometry(0, half, width(), height() - half);
 }
 
-Tfengraphe::Tfengraphe(SharedState& state, QWidget* parent) : QWidget(parent), m_state(state)
+Tfengraphe::Tfengraphe(SharedState& state, QWidget* parent)
+    : GraphWindow(state, QStringLiteral("Graphes temporels"), parent)
 {
-    setWindowTitle(QStringLiteral("Graphes temporels"));
-    VrPanel::Silver(this, 11);
-
-    XiButton1 = CaptionButton(this, "XiButton1", QStringLiteral("Copier"), QStringLiteral("Copie vectorielle"),
-                              GlyphKind::Copy, 0);
     XiButton2 = CaptionButton(this, "XiButton2", QStringLiteral("/ 2"),
                               QStringLiteral("Divise l'intervalle de temps par 2"), GlyphKind::Halve, 120);
     XiButton3 = CaptionButton(this, "XiButton3", QStringLiteral("x 2"), QStringLiteral("Double l'intervalle de temps"),
@@ -72,11 +67,6 @@ Tfengraphe::Tfengraphe(SharedState& state, QWidget* parent) : QWidget(parent), m
     Label1->move(408, 32);
     Label1->adjustSize();
 
-    Image1 = new PictureView(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->move(8, 64);
-
-    connect(XiButton1, &TXiButton::OnClick, this, &Tfengraphe::XiButton1Click);
     connect(XiButton2, &TXiButton::OnClick, this, &Tfengraphe::XiButton2Click);
     connect(XiButton3, &TXiButton::OnClick, this, &Tfengraphe::XiButton3Click);
     connect(UpDown1, &TUpDown::OnClick, this, &Tfengraphe::UpDown1Click);
@@ -89,30 +79,26 @@ GraphSize Tfengraphe::PictureSize() const
     return TimeGraphSize(width(), height());
 }
 
-void Tfengraphe::Redraw(GraphSize size)
+void Tfengraphe::Redraw()
 {
-    DrawTimeGraph(Image1->Picture(), m_state, size.Width, size.Height, PictureRatio(devicePixelRatioF()));
-    Image1->Changed();
-}
-
-void Tfengraphe::Recompute(bool rescale)
-{
-    m_state.View.PointCount = PointCountForWidth(width());
     const GraphSize size = PictureSize();
-    emit RecomputeRequested(rescale, size.Width, size.Height);
+    if (size.Drawable())
+        ShowPicture(size.Width, size.Height);
 }
 
-bool Tfengraphe::event(QEvent* e)
+void Tfengraphe::PaintPicture(QImage& target, int w, int h, qreal ratio)
 {
-    const bool done = QWidget::event(e);
-    if (e->type() == QEvent::ScreenChangeInternal && DrawnForAnotherRatio(Image1->Picture(), devicePixelRatioF()))
-        Redraw(PictureSize());
-    return done;
+    DrawTimeGraph(target, m_state, w, h, ratio);
+}
+
+void Tfengraphe::PaintVector(QPaintDevice& device, int w, int h)
+{
+    DrawTimeGraphVector(device, m_state, w, h);
 }
 
 void Tfengraphe::resizeEvent(QResizeEvent*)
 {
-    Recompute(false);
+    emit RecomputeRequested(false);
 }
 
 void Tfengraphe::closeEvent(QCloseEvent* e)
@@ -124,12 +110,7 @@ void Tfengraphe::closeEvent(QCloseEvent* e)
 void Tfengraphe::Zoom(double factor)
 {
     ZoomTimeRange(m_state.View, factor);
-    Recompute(true);
-}
-
-void Tfengraphe::XiButton1Click()
-{
-    emit CopyRequested();
+    emit RecomputeRequested(true);
 }
 
 void Tfengraphe::XiButton2Click()
@@ -151,7 +132,7 @@ void Tfengraphe::UpDown1Click(TUpDown*, bool up)
     } else if (factor / 10.0 > 0.5) {
         factor = Round(factor / 10.0L);
     }
-    Recompute(true);
+    emit RecomputeRequested(true);
     Label1->setText(NumberText(factor));
     Label1->adjustSize();
 }

@@ -4,11 +4,10 @@
 // The time-graph window: the picture of the time graph, the time zoom and
 // the output scale factor.
 
+#include "plot/graphwindow.h"
 #include "plot/sampling.h"
 #include "signal/sharedstate.h"
-#include "widgets/pictureview.h"
 
-#include <QImage>
 #include <QWidget>
 
 class QLabel;
@@ -35,7 +34,7 @@ private:
     QToolButton* m_down;
 };
 
-class Tfengraphe : public QWidget {
+class Tfengraphe : public GraphWindow {
     Q_OBJECT
 
 public:
@@ -44,40 +43,29 @@ public:
     // The size of the time graph's picture for the window's present size.
     GraphSize PictureSize() const;
 
-    // Draws the time graph of the state into a new picture of `size` and
-    // shows it; the image takes the picture's size. A size of zero or less
-    // keeps the last picture.
-    void Redraw(GraphSize size);
-    const QImage& Picture() const { return Image1->Picture(); }
+    // Draws the time graph of the state at PictureSize() when that is large
+    // enough; smaller, the last picture stays.
+    void Redraw() override;
 
 signals:
-    // Every change made here ends in the recompute-and-redraw cycle, with
-    // the point count already set from the window's width.
-    void RecomputeRequested(bool rescale, int graphWidth, int graphHeight);
-    // "Copier": the vector copy of the graph is asked for.
-    void CopyRequested();
+    // Every change made here ends in the recompute-and-redraw cycle.
+    void RecomputeRequested(bool rescale);
 
 protected:
-    // A move to a screen of another pixel density: the picture follows.
-    bool event(QEvent* e) override;
+    void PaintPicture(QImage& target, int w, int h, qreal ratio) override;
+    void PaintVector(QPaintDevice& device, int w, int h) override;
     void resizeEvent(QResizeEvent* e) override; // FormResize
     void closeEvent(QCloseEvent* e) override;   // FormClose: minimizes
 
 private:
-    void XiButton1Click();
     void XiButton2Click();
     void XiButton3Click();
     void UpDown1Click(TUpDown* sender, bool up);
     void Zoom(double factor);
-    // The caller rule: PointCount from the width, then the cycle.
-    void Recompute(bool rescale);
 
-    SharedState& m_state;
-    TXiButton* XiButton1; // "Copier"
     TXiButton* XiButton2; // "/ 2"
     TXiButton* XiButton3; // "x 2"
     TUpDown* UpDown1;
     QLabel* Label2; // "Facteur echelle sortie"
     QLabel* Label1; // the factor
-    PictureView* Image1;
 };

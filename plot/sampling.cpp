@@ -69,6 +69,70 @@ HarmonicSeries HarmonicSeries::Output(const SharedState& state)
     return s;
 }
 
+void HarmonicSeries::AnglesAt(double t, int count, HarmonicAngles& out) const
+{
+    count = std::clamp(count, 0, HarmonicCount);
+    out.Count = count;
+    if (count == 0)
+        return;
+    long double s1, c1;
+    SinCosTurns(m_f0 * t, s1, c1);
+    const long double twoCos = 2 * c1;
+    long double sPrev = 0.0L, cPrev = 1.0L;
+    long double sk = s1, ck = c1;
+    for (int k = 1;; ++k) {
+        out.Sin[k] = sk;
+        out.Cos[k] = ck;
+        if (k == count)
+            break;
+        const long double sNext = twoCos * sk - sPrev;
+        const long double cNext = twoCos * ck - cPrev;
+        sPrev = sk;
+        cPrev = ck;
+        sk = sNext;
+        ck = cNext;
+    }
+}
+
+double HarmonicSeries::Sum(const HarmonicAngles& angles) const
+{
+    double sum = m_mean;
+    const int last = std::min(m_last, angles.Count);
+    for (int k = 1; k <= last; ++k)
+        if (m_sinWeight[k] != 0.0L || m_cosWeight[k] != 0.0L)
+            sum = SaturateToDouble(sum + (angles.Sin[k] * m_sinWeight[k] + angles.Cos[k] * m_cosWeight[k]));
+    return sum;
+}
+
+void SampleSeriesCurves(const TimeGraphView& view, const PlotFrame& frame, std::span<const HarmonicSeries> series,
+                        std::vector<std::vector<PixelPoint>>& points)
+{
+    points.resize(series.size());
+    if (series.empty())
+        return;
+    const bool shared = std::all_of(series.begin(), series.end(),
+                                    [&](const HarmonicSeries& s) { return s.SameFundamental(series.front()); });
+    if (!shared) {
+        for (std::size_t i = 0; i < series.size(); ++i)
+            SampleCurve(view, frame, series[i], points[i]);
+        return;
+    }
+    int count = 0;
+    for (const HarmonicSeries& s : series)
+        count = std::max(count, s.HighestHarmonic());
+    const int n = view.PointCount > 0 ? view.PointCount : 0;
+    for (std::vector<PixelPoint>& p : points)
+        p.resize(static_cast<std::size_t>(n) + 1);
+    HarmonicAngles angles;
+    for (int k = 0; k <= n; ++k) {
+        const double t = SampleTime(view, k);
+        const std::int32_t column = frame.Column(t);
+        series.front().AnglesAt(t, count, angles);
+        for (std::size_t i = 0; i < series.size(); ++i)
+            points[i][static_cast<std::size_t>(k)] = {column, frame.Row(series[i].Sum(angles))};
+    }
+}
+
 double HarmonicSeries::operator()(double t) const
 {
     double sum = m_mean;

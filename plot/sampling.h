@@ -9,7 +9,16 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <vector>
+
+// sin(k w t) and cos(k w t) for k = 1 .. Count at one instant t: what every
+// series of one fundamental needs there.
+struct HarmonicAngles {
+    int Count = 0;
+    std::array<long double, RowCount> Sin{};
+    std::array<long double, RowCount> Cos{};
+};
 
 // A sum mean + sum_k c_k sin(k w t + phi_k), k = 1..12, w = 2 pi f0, built
 // once from the state and then evaluated at many instants. Each evaluation
@@ -21,7 +30,17 @@
 // double; harmonics of amplitude 0 add nothing.
 class HarmonicSeries {
 public:
+    // The value at t, the recurrence kept in registers.
     double operator()(double t) const;
+
+    // For several series at one instant: the angles of instant t for
+    // k = 1 .. count (at most HarmonicCount), as operator() takes them.
+    void AnglesAt(double t, int count, HarmonicAngles& out) const;
+    // The value at the instant whose angles are given, to the last bit what
+    // operator() gives there; the angles must reach HighestHarmonic().
+    double Sum(const HarmonicAngles& angles) const;
+    int HighestHarmonic() const { return m_last; }
+    bool SameFundamental(const HarmonicSeries& other) const { return m_f0 == other.m_f0; }
 
     static HarmonicSeries Input(const SharedState& state);
     static HarmonicSeries Output(const SharedState& state);
@@ -90,6 +109,13 @@ void SampleCurve(const TimeGraphView& view, const PlotFrame& frame, const Signal
         points[static_cast<std::size_t>(k)] = {frame.Column(t), frame.Row(signal(t))};
     }
 }
+
+// The curves of several series of one fundamental over the same instants,
+// points[i] for series[i], each exactly as SampleCurve gives it: the
+// angles of each instant are taken once for all the series, and so is its
+// column. Series of differing fundamentals are sampled one by one.
+void SampleSeriesCurves(const TimeGraphView& view, const PlotFrame& frame, std::span<const HarmonicSeries> series,
+                        std::vector<std::vector<PixelPoint>>& points);
 
 // Number of curve segments for a time-graph window `windowWidth` pixels wide:
 // Round((windowWidth - 20) / 2), ties to even (523 pixels give 252).

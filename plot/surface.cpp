@@ -78,9 +78,14 @@ qreal PictureRatio(qreal windowRatio)
     return std::isfinite(windowRatio) && windowRatio >= 1.0 && windowRatio <= 8.0 ? windowRatio : 1.0;
 }
 
+QColor RasterBackground(const DisplaySettings& display)
+{
+    return display.BlackBackground ? QColor(Qt::black) : QColor(Qt::white);
+}
+
 SurfaceStyle RasterStyle(const DisplaySettings& display)
 {
-    return {true, display.BlackBackground ? QColor(Qt::black) : QColor(Qt::white)};
+    return {true, RasterBackground(display)};
 }
 
 SurfaceStyle VectorStyle()
@@ -88,13 +93,14 @@ SurfaceStyle VectorStyle()
     return {false, QColor(Qt::white)};
 }
 
-void PaintOnRaster(QImage& target, int w, int h, const std::function<void(QPainter&)>& paint, qreal ratio)
+void PaintOnRaster(QImage& target, int w, int h, const std::function<void(QPainter&)>& paint, qreal ratio,
+                   const QColor& background)
 {
-    PaintOnRaster(target, w, h, [&](QPainter& painter, QImage&) { paint(painter); }, ratio);
+    PaintOnRaster(target, w, h, [&](QPainter& painter, QImage&) { paint(painter); }, ratio, background);
 }
 
 void PaintOnRaster(QImage& target, int w, int h, const std::function<void(QPainter&, QImage& picture)>& paint,
-                   qreal ratio)
+                   qreal ratio, const QColor& background)
 {
     if (w <= 0 || h <= 0)
         return;
@@ -116,7 +122,9 @@ void PaintOnRaster(QImage& target, int w, int h, const std::function<void(QPaint
             return; // the last picture stays
         picture.setDevicePixelRatio(ratio);
     }
-    picture.fill(Qt::white);
+    // The whole picture, up to its last partial device pixel at a
+    // fractional ratio, in one pass.
+    picture.fill(background);
     QPainter painter(&picture);
     try {
         paint(painter, picture);

@@ -19,8 +19,10 @@ class QPoint;
 
 // What tells one surface from the other.
 struct SurfaceStyle {
-    bool FillBackground = true; // the raster picture is filled, the vector copy never
-    QColor TextBackground;      // colour of the cells behind every text
+    // The raster picture, which comes filled with its background
+    // (PaintOnRaster); the vector copy, never filled.
+    bool Raster = true;
+    QColor TextBackground; // colour of the cells behind every text
     // The raster picture being painted, when the curves are to be written
     // into its pixels exactly (Qt's own line rasteriser does not always pass
     // through the vertices); none for the vector copy. Nothing else is drawn
@@ -42,24 +44,26 @@ QPen LinePen(const QPainter& painter, const QColor& colour, bool dotted = false)
 void StrokeLine(QPainter& painter, int x1, int y1, int x2, int y2);
 void StrokePolyline(QPainter& painter, const QPoint* points, int count);
 
-// The raster picture: filled black or white as BlackBackground says, texts
-// on that colour.
+// The raster picture's background: black or white as BlackBackground says.
+QColor RasterBackground(const DisplaySettings& display);
+// The raster picture: texts on its background.
 SurfaceStyle RasterStyle(const DisplaySettings& display);
 // The vector copy: no fill, texts on white.
 SurfaceStyle VectorStyle();
 
 
-// Runs `paint` on a new raster picture (white, RGB32) of w x h logical
-// pixels and hands the picture to `target`. At a device pixel ratio other
+// Runs `paint` on a new raster picture (RGB32, every pixel `background`) of
+// w x h logical pixels and hands the picture to `target`. At a device pixel ratio other
 // than 1 the picture has ceil(w * ratio) x ceil(h * ratio) pixels and that
 // ratio, and `paint` still draws in logical pixels. Nothing happens for a
 // picture of zero or negative size, or one too large to allocate. Should
 // painting fail part-way, what was painted is still handed over, the
 // painter ended, before the failure goes on.
-void PaintOnRaster(QImage& target, int w, int h, const std::function<void(QPainter&)>& paint, qreal ratio = 1.0);
+void PaintOnRaster(QImage& target, int w, int h, const std::function<void(QPainter&)>& paint, qreal ratio = 1.0,
+                   const QColor& background = Qt::white);
 // The same, `paint` being also given the new picture that the painter paints.
 void PaintOnRaster(QImage& target, int w, int h, const std::function<void(QPainter&, QImage& picture)>& paint,
-                   qreal ratio = 1.0);
+                   qreal ratio = 1.0, const QColor& background = Qt::white);
 
 // Whether a picture was drawn for another ratio than PictureRatio(windowRatio)
 // (its window has moved to a screen of another pixel density, say).

@@ -14,6 +14,7 @@
 #include <QPoint>
 
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace {
@@ -51,27 +52,41 @@ public:
     void Draw(Colour colour, const Signal& signal)
     {
         SampleCurve(m_view, m_frame, signal, m_points);
-        if (m_points.size() < 2)
+        Stroke(colour, m_points);
+    }
+
+    // Several series in turn, the first underneath, sampled together.
+    void Draw(std::span<const Colour> colours, std::span<const HarmonicSeries> series)
+    {
+        SampleSeriesCurves(m_view, m_frame, series, m_curves);
+        for (std::size_t i = 0; i < series.size(); ++i)
+            Stroke(colours[i], m_curves[i]);
+    }
+
+private:
+    void Stroke(Colour colour, const std::vector<PixelPoint>& points)
+    {
+        if (points.size() < 2)
             return;
         if (m_pixels) {
             // Qt's own line rasteriser does not always pass through the
             // vertices, and takes long over a wide pen; the raster picture
             // takes the exact pixels instead.
-            m_pixels->Polyline(m_points, ToQColor(colour).rgb());
+            m_pixels->Polyline(points, ToQColor(colour).rgb());
             return;
         }
         m_qpoints.clear();
         m_painter.setPen(LinePen(m_painter, ToQColor(colour)));
-        for (const PixelPoint& p : m_points)
+        for (const PixelPoint& p : points)
             m_qpoints.emplace_back(p.x, p.y);
         StrokePolyline(m_painter, m_qpoints.data(), static_cast<int>(m_qpoints.size()));
     }
 
-private:
     QPainter& m_painter;
     const TimeGraphView& m_view;
     const PlotFrame& m_frame;
     std::vector<PixelPoint> m_points;
+    std::vector<std::vector<PixelPoint>> m_curves;
     std::optional<PixelWriter> m_pixels;
     std::vector<QPoint> m_qpoints;
 };
@@ -85,8 +100,6 @@ void PaintTimeGraph(QPainter& painter, const SharedState& state, int w, int h, c
     const FontMeasure fm(PlotFont(d.Plot));
     const PlotFrame frame = TimeFrame(view, d.Plot, fm, w, h);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    if (style.FillBackground && d.BlackBackground)
-        painter.fillRect(0, 0, w, h, Qt::black);
 
     // "t (s)" is placed first, the labels around it.
     TextBoard board(w, h);
@@ -101,12 +114,24 @@ void PaintTimeGraph(QPainter& painter, const SharedState& state, int w, int h, c
     const PresetKind preset = state.Signal.Preset;
     if (d.ShowIdealSignal && IsPresetCode(preset) && preset != PresetKind::Free)
         curves.Draw(d.SignalColour, [&](double t) { return EvaluateIdealSignal(state, t); });
+    // The shown harmonics, the input, then the output, over the ideal
+    // waveform: series of one fundamental, sampled together.
+    std::vector<HarmonicSeries> series;
+    std::vector<Colour> colours;
+    series.reserve(RowCount + 1);
+    colours.reserve(RowCount + 1);
     for (int k = 1; k < RowCount; ++k)
-        if (state.Signal.Harmonics.Shown[k])
-            curves.Draw(d.Plot.HarmonicColour[k], HarmonicSeries::Harmonic(state, k));
-    curves.Draw(d.SynthesisColour, HarmonicSeries::Input(state));
-    if (d.SuperposeOutput)
-        curves.Draw(d.OutputColour, HarmonicSeries::Output(state));
+        if (state.Signal.Harmonics.Shown[k]) {
+            series.push_back(HarmonicSeries::Harmonic(state, k));
+            colours.push_back(d.Plot.HarmonicColour[k]);
+        }
+    series.push_back(HarmonicSeries::Input(state));
+    colours.push_back(d.SynthesisColour);
+    if (d.SuperposeOutput) {
+        series.push_back(HarmonicSeries::Output(state));
+        colours.push_back(d.OutputColour);
+    }
+    curves.Draw(colours, series);
 }
 
 void DrawTimeGraph(QImage& target, const SharedState& state, int w, int h, qreal ratio)
@@ -118,7 +143,7 @@ void DrawTimeGraph(QImage& target, const SharedState& state, int w, int h, qreal
             style.ExactPixels = &picture;
             PaintTimeGraph(painter, state, w, h, style);
         },
-        ratio);
+        ratio, RasterBackground(state.Display));
 }
 
 void DrawTimeGraphVector(QPaintDevice& metafile, const SharedState& state, int w, int h)

@@ -15,7 +15,7 @@ class QPainter;
 // frame of state.View, with the margins of the label font and room under
 // the time axis for its labels. "t (s)" goes above the right end of the
 // time axis, then the labels around it (plot/textlayout.h). The surface
-// style decides the background fill and the text cells.
+// style decides the text cells; a raster surface comes filled.
 void PaintTimeGraph(QPainter& painter, const SharedState& state, int w, int h, const SurfaceStyle& style);
 
 // The raster picture: a new image of w x h logical pixels at the device

@@ -1,21 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The spectrum window: the picture of the line spectra.
+// The spectrum window: the picture of the line spectra, "Copier" and
+// "Valeurs".
 
+#include "plot/graphwindow.h"
 #include "signal/sharedstate.h"
 #include "spectrum/spectrumbars.h"
-#include "widgets/pictureview.h"
 
-#include <QImage>
 #include <QSize>
-#include <QWidget>
 
-class QLabel;
-class QResizeEvent;
 class TXiButton;
 
-class Tfenspectres : public QWidget {
+class Tfenspectres : public GraphWindow {
     Q_OBJECT
 
 public:
@@ -27,18 +24,11 @@ public:
 
     // Draws the spectra of the state into a new picture of PictureSize()
     // (updating the scale's maximum first, as every drawing does) and shows
-    // it; the image takes the picture's size.
-    void Redraw();
-    const QImage& Picture() const { return Image1->Picture(); }
+    // it, whatever its size; the image takes the picture's size.
+    void Redraw() override;
     // The numbers the picture was drawn from: a copy drawn from them shows
     // the same scale and moves nothing.
     const SpectrumLayout& Layout() const { return m_layout; }
-
-    // "Copier": the spectra of the last drawing, laid out at the copy size,
-    // on the clipboard.
-    void XiButton1Click();
-    // "Valeurs": the values over the lines on or off, redrawn at once.
-    void XiButton2Click();
 
 signals:
     // The user closed the window with its close box: the spectra it showed
@@ -46,17 +36,17 @@ signals:
     void Closed();
 
 protected:
+    void PaintPicture(QImage& target, int w, int h, qreal ratio) override;
+    void PaintVector(QPaintDevice& device, int w, int h) override;
     // retaille: redrawn while the picture would be larger than 150 x 150;
     // smaller, the last picture stays.
-    // A move to a screen of another pixel density: the picture follows.
-    bool event(QEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    SharedState& m_state;
+    // "Valeurs": the values over the lines on or off, redrawn at once.
+    void XiButton2Click();
+
     SpectrumLayout m_layout;
-    PictureView* Image1;
-    TXiButton* XiButton1;
     TXiButton* XiButton2;
 };

@@ -200,8 +200,6 @@ void PaintSpectra(QPainter& painter, const SharedState& state, const SpectrumLay
     const SurfaceStyle& surface = style.Surface;
     const int l = style.LegendBase;
     painter.setRenderHint(QPainter::Antialiasing, false);
-    if (surface.FillBackground && d.BlackBackground)
-        painter.fillRect(0, 0, w, h, Qt::black);
 
     const QFont legendFont = PointFont(QFont().family(), d.Plot.FontSize);
     const QFont labelFont = PlotFont(d.Plot);
@@ -389,7 +387,7 @@ SpectrumLayout DrawSpectra(QImage& target, SharedState& state, int w, int h, qre
     PaintOnRaster(
         target, w, h,
         [&](QPainter& painter) { PaintSpectra(painter, state, layout, w, h, RasterSpectrumStyle(state.Display)); },
-        ratio);
+        ratio, RasterBackground(state.Display));
     return layout;
 }
 

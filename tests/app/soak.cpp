@@ -83,18 +83,15 @@ public:
         s.Display.SpectrumMode = j % 4 == 0 ? SpectrumMode::Amplitude : j % 4 == 1 ? SpectrumMode::Rms : SpectrumMode::Percent;
         s.Display.OutputScaleFactor = j % 5 == 0 ? 10 : 1;
         ResetTimeRange(s);
-        const GraphSize size = m_p.fengraphe().PictureSize();
-        m_p.Cycle().RecomputeAndRedraw(true, size.Width, size.Height);
+        m_p.Cycle().RecomputeAndRedraw(true);
         QCoreApplication::processEvents();
     }
 
     // Copy c: the time graph and the spectra in turn, through their "Copier".
     void Copy(long long c)
     {
-        if (c % 2 == 0)
-            m_p.fengraphe().findChild<TXiButton*>(QStringLiteral("XiButton1"))->click();
-        else
-            m_p.fenspectres().XiButton1Click();
+        QWidget& window = c % 2 == 0 ? static_cast<QWidget&>(m_p.fengraphe()) : m_p.fenspectres();
+        window.findChild<TXiButton*>(QStringLiteral("XiButton1"))->click();
     }
 
 private:

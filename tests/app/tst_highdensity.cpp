@@ -192,6 +192,16 @@ void HighDensityTest::graphsKeepTheirGeometry()
         QVERIFY(shown == g.Picture.convertToFormat(QImage::Format_RGB32));
     }
     Save(g.Picture, QStringLiteral("graph-%1-%2").arg(which).arg(RatioName(r)));
+    // The background reaches every edge, also the last device pixel that a
+    // fractional ratio leaves partly outside the logical picture.
+    const QRgb background = S().Display.BlackBackground ? 0xFF000000 : 0xFFFFFFFF;
+    const QImage rgb = g.Picture.convertToFormat(QImage::Format_RGB32);
+    for (int x = 0; x < rgb.width(); ++x)
+        for (int y : {0, rgb.height() - 1})
+            QCOMPARE(rgb.pixel(x, y), background);
+    for (int y = 0; y < rgb.height(); ++y)
+        for (int x : {0, rgb.width() - 1})
+            QCOMPARE(rgb.pixel(x, y), background);
     if (r == 1) {
         QCOMPARE(g.Picture, g.One); // today's pictures, pixel for pixel
         return;

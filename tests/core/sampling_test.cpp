@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cfloat>
+#include <cstdint>
 #include <cmath>
 #include <numbers>
 
@@ -286,6 +288,81 @@ TEST(CurveSampling, PointsFollowTheSamplingRule)
     s.View.PointCount = -5;
     SampleCurve(s.View, frame, [](double) { return 0.0; }, points);
     EXPECT_EQ(points.size(), 1u);
+}
+
+// Series sampled together take the angles of each instant once for all: the
+// values and the points are those of each series alone, to the last bit.
+struct SharedSamplingCase {
+    const char* name;
+    double fullScale;    // FullScaleValue of the busy state
+    int fundamentals[2]; // of the first and the other series
+    int pointCount;
+};
+
+class SharedSampling : public ::testing::TestWithParam<SharedSamplingCase> {};
+
+TEST_P(SharedSampling, EverySeriesAsAlone)
+{
+    const SharedSamplingCase& c = GetParam();
+    SharedState a = BusyState();
+    a.Signal.FullScaleValue = c.fullScale;
+    a.Signal.FundamentalHz = c.fundamentals[0];
+    a.Display.OutputScaleFactor = 10;
+    ApplyFilter(a);
+    ResetTimeRange(a);
+    SharedState b = a;
+    b.Signal.FundamentalHz = c.fundamentals[1];
+    SharedState meanOnly = a;
+    for (int k = 1; k <= 12; ++k)
+        meanOnly.Signal.Harmonics.AmplitudePercent[k] = 0;
+    a.View.PointCount = c.pointCount;
+    const std::vector<HarmonicSeries> series{
+        HarmonicSeries::Harmonic(a, 1), HarmonicSeries::Harmonic(a, 5), HarmonicSeries::Harmonic(a, 12),
+        HarmonicSeries::Input(b),       HarmonicSeries::Input(meanOnly), HarmonicSeries::Input(a),
+        HarmonicSeries::Output(a)};
+    const PlotFrame frame{a.View.TimeStart, a.View.TimeEnd, -3 * c.fullScale, 3 * c.fullScale,
+                          a.View.TimeStep,  c.fullScale,    1890,             970};
+    std::vector<std::vector<PixelPoint>> together;
+    SampleSeriesCurves(a.View, frame, series, together);
+    ASSERT_EQ(together.size(), series.size());
+    std::vector<PixelPoint> alone;
+    for (std::size_t i = 0; i < series.size(); ++i) {
+        SampleCurve(a.View, frame, series[i], alone);
+        ASSERT_EQ(together[i].size(), alone.size()) << "series " << i;
+        for (std::size_t k = 0; k < alone.size(); ++k) {
+            EXPECT_EQ(together[i][k].x, alone[k].x) << "series " << i << ", point " << k;
+            EXPECT_EQ(together[i][k].y, alone[k].y) << "series " << i << ", point " << k;
+        }
+    }
+    // The values themselves, at graph and sound instants and before 0.
+    HarmonicAngles angles;
+    for (double t : {0.0, 1e-4, 0.0037, 0.011, 0.5, 9.99999, -0.002}) {
+        series[5].AnglesAt(t, HarmonicCount, angles);
+        for (const HarmonicSeries& one : {series[0], series[1], series[2], series[4], series[5], series[6]})
+            EXPECT_EQ(std::bit_cast<std::uint64_t>(one.Sum(angles)), std::bit_cast<std::uint64_t>(one(t)))
+                << "t = " << t;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Curves, SharedSampling,
+    ::testing::Values(SharedSamplingCase{"full_screen", 1.0, {100, 100}, 935},
+                      SharedSamplingCase{"one_fundamental_apart", 1.0, {100, 440}, 240},
+                      SharedSamplingCase{"sums_saturating", 1e308, {1000, 1000}, 252},
+                      SharedSamplingCase{"tiny_values", 1e-300, {1, 1}, 252},
+                      SharedSamplingCase{"no_segment", 1.0, {100, 100}, 0},
+                      SharedSamplingCase{"negative_count", 1.0, {100, 100}, -10}),
+    [](const ::testing::TestParamInfo<SharedSamplingCase>& info) { return std::string(info.param.name); });
+
+TEST(CurveSampling, NoSeriesNoCurve)
+{
+    SharedState s;
+    ResetTimeRange(s);
+    s.View.PointCount = 10;
+    const PlotFrame frame{0, s.View.TimeEnd, -1.1, 1.1, s.View.TimeStep, 0.1, 493, 209};
+    std::vector<std::vector<PixelPoint>> points(3);
+    SampleSeriesCurves(s.View, frame, {}, points);
+    EXPECT_TRUE(points.empty());
 }
 
 TEST(Extents, ZeroSignalGivesMinusOnePointOneToOnePointOne)

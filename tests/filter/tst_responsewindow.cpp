@@ -27,6 +27,7 @@
 
 #include <QClipboard>
 #include <QDir>
+#include <QFrame>
 #include <QLabel>
 #include <QMimeData>
 #include <QToolButton>
@@ -79,6 +80,13 @@ private slots:
 private:
     Ui& W() { return *m_ui; }
     Tfenreponse& R() { return m_program->fenreponse(); }
+    // The response window's controls, by their names.
+    template <typename T>
+    T* Control(const char* name) { return Ui::Get<T>(R(), QString::fromLatin1(name)); }
+    TXiButton* Copier() { return Control<TXiButton>("XiButton1"); }
+    TVrCheckLed* Asymptotes() { return Control<TVrCheckLed>("VrCheckLed1"); }
+    QWidget* Image1() { return Control<PictureView>("Image1"); }
+    QWidget* Mesures() { return Control<QFrame>("Mesures"); }
     TForm2& F() { return m_program->Form2(); }
     int RedrawCount() { return m_program->Cycle().RedrawCount(); }
     SharedState& S() { return m_program->State(); }
@@ -137,21 +145,21 @@ void ResponseWindowTest::clickingThePictureOpensIt()
     Open();
     QCOMPARE(R().RedrawCount(), 1);
     QCOMPARE(R().Picture().size(), R().PictureSize());
-    QCOMPARE(R().Image1->geometry(), QRect(QPoint(8, 64), R().PictureSize()));
-    QCOMPARE(R().Mesures->geometry().bottom(), R().height() - 9);
-    QVERIFY(R().Mesures->geometry().top() > R().Image1->geometry().bottom());
+    QCOMPARE(Image1()->geometry(), QRect(QPoint(8, 64), R().PictureSize()));
+    QCOMPARE(Mesures()->geometry().bottom(), R().height() - 9);
+    QVERIFY(Mesures()->geometry().top() > Image1()->geometry().bottom());
     for (const char* name : {"XiButton1", "VrCheckLed1", "Image1", "Mesures", "MoyenneEntree", "CreteSortie"})
         QVERIFY2(R().findChild<QWidget*>(QString::fromLatin1(name)), name);
-    QCOMPARE(R().XiButton1->toolTip(), QStringLiteral("Copie vectorielle"));
-    QCOMPARE(R().VrCheckLed1->Caption(), QStringLiteral("Asymptotes"));
-    QVERIFY(!R().VrCheckLed1->Checked());
+    QCOMPARE(Copier()->toolTip(), QStringLiteral("Copie vectorielle"));
+    QCOMPARE(Asymptotes()->Caption(), QStringLiteral("Asymptotes"));
+    QVERIFY(!Asymptotes()->Checked());
 
     // "Asymptotes" redraws at once; a click on the picture of an open
     // window brings it back in front without closing it.
     SquareThrough(LowPass2Led);
     const QImage without = R().Picture();
     const int redraws = R().RedrawCount();
-    Click(R().VrCheckLed1);
+    Click(Asymptotes());
     QCOMPARE(R().RedrawCount(), redraws + 1);
     QVERIFY(R().Picture() != without);
     Click(W().VrBitmapImage1);
@@ -238,7 +246,7 @@ void ResponseWindowTest::resizeRedraws()
     QTRY_COMPARE(R().RedrawCount(), redraws + 1);
     QCOMPARE(R().PictureSize(), before + QSize(100, 60));
     QCOMPARE(R().Picture().size(), R().PictureSize());
-    QCOMPARE(R().Mesures->geometry().bottom(), R().height() - 9);
+    QCOMPARE(Mesures()->geometry().bottom(), R().height() - 9);
 
     // No smaller than a readable picture.
     R().resize(100, 100);
@@ -293,11 +301,11 @@ void ResponseWindowTest::copyPutsSvgAndPng()
 {
     SquareThrough(BandPassLed);
     Open();
-    Click(R().VrCheckLed1);
+    Click(Asymptotes());
     S().Display.CopyWidthPx = 500;
     S().Display.CopyHeightPx = 380;
     const QImage window = R().Picture();
-    Click(R().XiButton1);
+    Click(Copier());
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     QVERIFY(data);
     QVERIFY(data->hasFormat(QStringLiteral("image/svg+xml")));
@@ -385,7 +393,7 @@ void ResponseWindowTest::savePictures()
     SquareThrough(led);
     Open();
     if (asymptotes)
-        Click(R().VrCheckLed1);
+        Click(Asymptotes());
     if (!black) {
         Click(W().VrDemoButton2);
         Click(W().Form2.CheckBox1);

@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "plot/graphwindow.h"
+
+#include "plot/surface.h"
+#include "plot/vectorcopy.h"
+#include "widgets/artwork.h"
+#include "widgets/pictureview.h"
+#include "widgets/txibutton.h"
+#include "widgets/vrpanel.h"
+
+#include <QEvent>
+#include <QPixmap>
+
+GraphWindow::GraphWindow(SharedState& state, const QString& title, QWidget* parent) : QWidget(parent), m_state(state)
+{
+    setWindowTitle(title);
+    VrPanel::Silver(this, 11);
+    XiButton1 = VrPanel::CaptionButton(this, "XiButton1", QStringLiteral("Copier"), QStringLiteral("Copie vectorielle"),
+                                       ButtonGlyph(GlyphKind::Copy, 16, ArtworkRatio()), 0);
+    Image1 = new PictureView(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->move(PictureLeft, PictureTop);
+    connect(XiButton1, &TXiButton::OnClick, this, &GraphWindow::XiButton1Click);
+}
+
+const QImage& GraphWindow::Picture() const
+{
+    return Image1->Picture();
+}
+
+void GraphWindow::ShowPicture(int w, int h)
+{
+    PaintPicture(Image1->Picture(), w, h, PictureRatio(devicePixelRatioF()));
+    Image1->Changed();
+}
+
+bool GraphWindow::event(QEvent* e)
+{
+    const bool done = QWidget::event(e);
+    if (e->type() == QEvent::ScreenChangeInternal && DrawnForAnotherRatio(Image1->Picture(), devicePixelRatioF()))
+        Redraw();
+    return done;
+}
+
+void GraphWindow::XiButton1Click()
+{
+    CopyAsVector([this](QPaintDevice& device, int w, int h) { PaintVector(device, w, h); },
+                 m_state.Display.CopyWidthPx, m_state.Display.CopyHeightPx);
+}
