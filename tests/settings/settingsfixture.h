@@ -17,6 +17,7 @@
 #include "widgets/tvrslider.h"
 #include "widgets/tvrstredit.h"
 
+#include <QDir>
 #include <QtTest>
 
 #include <array>
@@ -127,6 +128,14 @@ protected:
         if (!c)
             qFatal("the settings dialog has no control %s", qPrintable(name));
         return c;
+    }
+
+    // Once for the test program: numbers typed in the numeric fields use
+    // the period, and the pictures have their folder.
+    static void PrepareSuite()
+    {
+        QLocale::setDefault(QLocale::c());
+        QDir().mkpath(PICTURE_DIR);
     }
 
     void StartDialog()

@@ -4,18 +4,12 @@
 // graphs, the colours, the copy size, the spectrum mode and the keyboard.
 #include "tests/settings/settingsfixture.h"
 
-#include <QDir>
 
 class SettingsTest : public QObject, public SettingsFixture {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        // Numbers typed in the numeric fields use the period here.
-        QLocale::setDefault(QLocale::c());
-        QDir().mkpath(PICTURE_DIR);
-    }
+    void initTestCase() { PrepareSuite(); }
     void init() { StartDialog(); }
     void cleanup() { StopDialog(); }
 

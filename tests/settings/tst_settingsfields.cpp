@@ -5,7 +5,6 @@
 #include "tests/settings/settingsfixture.h"
 
 #include <QDialog>
-#include <QDir>
 
 namespace {
 
@@ -25,12 +24,7 @@ class SettingsFieldsTest : public QObject, public SettingsFixture {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        // Numbers typed in the numeric fields use the period here.
-        QLocale::setDefault(QLocale::c());
-        QDir().mkpath(PICTURE_DIR);
-    }
+    void initTestCase() { PrepareSuite(); }
     void init() { StartDialog(); }
     void cleanup() { StopDialog(); }
 
