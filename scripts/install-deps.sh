@@ -42,6 +42,14 @@ appstream
 librsvg2-bin
 x11-utils
 python3
+libsndfile1-dev
+libfftw3-dev
+poppler-utils
+python3-pyatspi
+dbus
+dbus-x11
+at-spi2-core
+libqt6printsupport6
 "
 
 if [ "$(id -u)" -eq 0 ]; then
