@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QFileDialog>
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QLibraryInfo>
@@ -47,6 +48,33 @@ std::optional<QFont> QtDialogService::ChooseFont(QWidget* parent, const QFont& i
     if (!ok)
         return std::nullopt;
     return f;
+}
+
+std::optional<QString> QtDialogService::OpenFileName(QWidget* parent, const QString& caption, const QString& folder,
+                                                     const QString& filter)
+{
+    const QString name = QFileDialog::getOpenFileName(parent, caption, folder, filter);
+    if (name.isEmpty())
+        return std::nullopt;
+    return name;
+}
+
+std::optional<QString> QtDialogService::SaveFileName(QWidget* parent, const QString& caption, const QString& suggested,
+                                                     const QString& filter)
+{
+    const QString name = QFileDialog::getSaveFileName(parent, caption, suggested, filter);
+    if (name.isEmpty())
+        return std::nullopt;
+    return name;
+}
+
+int QtDialogService::Question(QWidget* parent, const QString& text, int buttons, int defaultButton)
+{
+    QMessageBox box(QMessageBox::Question, m_title.isEmpty() ? QApplication::applicationName() : m_title, text,
+                    QMessageBox::StandardButtons(buttons), parent);
+    box.setDefaultButton(QMessageBox::StandardButton(defaultButton));
+    const int chosen = box.exec();
+    return chosen == 0 ? int(QMessageBox::Cancel) : chosen;
 }
 
 bool InstallQtFrench()

@@ -31,6 +31,21 @@ public:
 
     // The font picker, opened at `initial`. Nothing when cancelled.
     virtual std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial) = 0;
+
+    // The file picker for reading, opened at `folder`, showing the files of
+    // `filter` (Qt's "Séances (*.fourier)" form). Nothing when cancelled.
+    virtual std::optional<QString> OpenFileName(QWidget* parent, const QString& caption, const QString& folder,
+                                                const QString& filter) = 0;
+
+    // The file picker for writing, prefilled with `suggested`; it asks
+    // before replacing a file. Nothing when cancelled.
+    virtual std::optional<QString> SaveFileName(QWidget* parent, const QString& caption, const QString& suggested,
+                                                const QString& filter) = 0;
+
+    // A question with its buttons (QMessageBox::StandardButtons, e.g. Save,
+    // Discard and Cancel); gives the button chosen, Cancel when the box
+    // was closed.
+    virtual int Question(QWidget* parent, const QString& text, int buttons, int defaultButton) = 0;
 };
 
 // The real dialogs. Message and error boxes carry `title` as their caption.
@@ -44,6 +59,11 @@ public:
     void Error(QWidget* parent, const QString& text) override;
     std::optional<QColor> ChooseColour(QWidget* parent, const QColor& initial) override;
     std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial) override;
+    std::optional<QString> OpenFileName(QWidget* parent, const QString& caption, const QString& folder,
+                                        const QString& filter) override;
+    std::optional<QString> SaveFileName(QWidget* parent, const QString& caption, const QString& suggested,
+                                        const QString& filter) override;
+    int Question(QWidget* parent, const QString& text, int buttons, int defaultButton) override;
 
 private:
     QString m_title;

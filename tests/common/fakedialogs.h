@@ -26,6 +26,12 @@ public:
     QStringList Errors;
     QList<QColor> ColourPickersOpenedAt;
     QList<QFont> FontPickersOpenedAt;
+    // File pickers and questions: the next scripted answer; an empty
+    // queue cancels (a question then answers Cancel).
+    std::queue<std::optional<QString>> FileNames;
+    std::queue<int> Replies;
+    QStringList FilePickers; // their captions
+    QStringList Questions;
 
     std::optional<QString> InputBox(QWidget*, const QString& caption, const QString& prompt,
                                     const QString& defaultText) override
@@ -47,6 +53,28 @@ public:
     {
         FontPickersOpenedAt.append(initial);
         return Next(Fonts);
+    }
+
+    std::optional<QString> OpenFileName(QWidget*, const QString& caption, const QString&, const QString&) override
+    {
+        FilePickers.append(caption);
+        return Next(FileNames);
+    }
+
+    std::optional<QString> SaveFileName(QWidget*, const QString& caption, const QString&, const QString&) override
+    {
+        FilePickers.append(caption);
+        return Next(FileNames);
+    }
+
+    int Question(QWidget*, const QString& text, int, int) override
+    {
+        Questions.append(text);
+        if (Replies.empty())
+            return 0x00400000; // QMessageBox::Cancel
+        const int r = Replies.front();
+        Replies.pop();
+        return r;
     }
 
 private:
