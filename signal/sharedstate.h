@@ -122,6 +122,7 @@ struct DisplaySettings {
     bool SuperposeOutput = true;
     bool ShowInputSpectrum = false;
     bool ShowOutputSpectrum = false;
+    bool PaperPalette = false; // copies, exports and reports: dark curves on white, a legend and a title
 
     bool operator==(const DisplaySettings&) const = default;
 };

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// What the program writes for a report: the harmonic table and the
+// measurements as a French spreadsheet's CSV, each graph as SVG, PNG or
+// PDF, and a one-page A4 report. Each routine writes its file atomically
+// and gives an empty text on success, else the French message naming the
+// problem (the old file, if any, then stays whole). They work on windows
+// that were never shown, for the command line.
+
+#include <QString>
+
+class Program;
+class QWidget;
+
+enum class GraphKind {
+    Time,     // the time graph
+    Spectra,  // the spectrum window
+    Response, // the filter's response, with its measurement table
+};
+
+QString ExportCsv(Program& program, const QString& path);
+
+// The format comes from the name's suffix: ".svg", ".png" (at `dpi`
+// dots per inch) or ".pdf".
+QString ExportGraph(Program& program, GraphKind graph, const QString& path, int dpi = 96);
+
+// The three graphs as SVG files of fixed names in `folder`.
+QString ExportGraphsSvg(Program& program, const QString& folder);
+
+QString ExportReportPdf(Program& program, const QString& path);
+
+// The report through the desktop's print dialog.
+void PrintReport(Program& program, QWidget* parent);
