@@ -10,6 +10,7 @@
 
 #include <QString>
 
+class DialogService;
 class Program;
 class QWidget;
 
@@ -32,3 +33,17 @@ QString ExportReportPdf(Program& program, const QString& path);
 
 // The report through the desktop's print dialog.
 void PrintReport(Program& program, QWidget* parent);
+
+// The commands of the "Fichier" menu that write a report's pieces: each asks
+// for its file (and a PNG's resolution) through `dialogs`, writes it and
+// shows the message of a failure.
+enum class ExportCommand {
+    Csv,           // the harmonic table and the measurements
+    TimeGraph,     // SVG, PNG or PDF, by the suffix chosen
+    SpectraGraph,
+    ResponseGraph,
+    ReportPdf,
+    Print,
+};
+
+void RunExportCommand(Program& program, ExportCommand command, DialogService& dialogs, QWidget* parent);
