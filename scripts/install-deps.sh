@@ -42,6 +42,7 @@ appstream
 librsvg2-bin
 x11-utils
 python3
+nlohmann-json3-dev
 libsndfile1-dev
 libfftw3-dev
 poppler-utils
