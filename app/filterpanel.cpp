@@ -7,6 +7,7 @@
 #include "numeric/numbers.h"
 #include "numeric/rounding.h"
 #include "plot/plottext.h"
+#include "widgets/accessibility.h"
 #include "widgets/artwork.h"
 #include "widgets/dialogservice.h"
 #include "widgets/tvrbitmapimage.h"
@@ -105,6 +106,18 @@ FilterPanel::FilterPanel(QWidget* window, SharedState& state, DialogService& dia
     VrTrackBar1->setMinValue(0);
     VrTrackBar1->setFrequency(2);
     VrTrackBar1->setPosition(0);
+    // What a screen reader says of the controls without a caption.
+    Label17->setAccessibleName(QStringLiteral("Amplification statique"));
+    VrNum3->setAccessibleName(QStringLiteral("Bande passante à -3 dB"));
+    VrNum3->setValueSpeech([this](int v) { return QString::number(v) + QLatin1Char(' ') + Label13->text().trimmed(); });
+    VrNum1->setAccessibleName(QStringLiteral("Affichage fréquence de coupure"));
+    VrNum1->setValueSpeech([this](int v) { return QString::number(v) + QLatin1Char(' ') + Label11->text().trimmed(); });
+    Label12->setAccessibleName(QStringLiteral("Fréquence de coupure saisie"));
+    VrDigitGroup1->setAccessibleName(QStringLiteral("Affichage amortissement"));
+    VrWheel1->setAccessibleName(QStringLiteral("Fréquence de coupure"));
+    VrWheel1->setValueSpeech([this](int) { return VrNum1->spokenValue(); });
+    VrTrackBar1->setAccessibleName(QStringLiteral("Amortissement"));
+    VrTrackBar1->setValueSpeech([](int v) { return SpokenNumber(DampingForPosition(v)); });
     for (QWidget* w : std::initializer_list<QWidget*>{Label9, VrNum1, Label11, Label12, VrWheel1, Label10,
                                                       VrDigitGroup1, VrTrackBar1})
         w->hide();

@@ -5,6 +5,7 @@
 #include "app/program.h"
 #include "app/simplefour.h"
 #include "packaging/appinfo.h"
+#include "widgets/accessibility.h"
 #include "widgets/dialogservice.h"
 #include "widgets/vrlook.h"
 
@@ -24,6 +25,8 @@ int main(int argc, char** argv)
     // do with their own close requests: the event loop is left at once.
     app.setQuitOnLastWindowClosed(false);
     InstallQtFrench();
+    // Before the first window: screen readers learn the instrument controls.
+    InstallAccessibility();
 
     QtDialogService dialogs(ProgramTitle());
     Program program(dialogs);

@@ -8,6 +8,7 @@
 #include "plot/plottext.h"
 #include "plot/sampling.h"
 #include "signal/presets.h"
+#include "widgets/accessibility.h"
 #include "widgets/artwork.h"
 #include "widgets/tvrbitmapimage.h"
 #include "widgets/tvrbitmaplist.h"
@@ -100,6 +101,11 @@ void Tfensynth::BuildControls()
     BitBtn1->setIcon(QIcon(ButtonGlyph(GlyphKind::Sound, 32, ArtworkRatio())));
     BitBtn1->setIconSize(QSize(32, 32));
     BitBtn1->setToolTip(QStringLiteral("Etude sonore"));
+    BitBtn1->setAccessibleName(QStringLiteral("Etude sonore"));
+    VrSlidermoy->setAccessibleName(QStringLiteral("Valeur moyenne"));
+    VrNummoy->setAccessibleName(QStringLiteral("Affichage valeur moyenne"));
+    for (TVrRangeControl* c : std::initializer_list<TVrRangeControl*>{VrSlidermoy, VrNummoy})
+        c->setValueSpeech([](int v) { return QString::number(v) + QStringLiteral(" %"); });
 
     for (int k = 1; k <= HarmonicCount; ++k)
         m_columns[k] = BuildHarmonicColumn(this, k);
@@ -172,7 +178,7 @@ void Tfensynth::depart()
 {
     ApplyPreset(); // the controls already stand where "Synth libre" puts them: no handler runs
     VrCheckLed13->hide();
-    SetText(Label5, NumberText(m_state.Signal.FullScaleValue));
+    ShowFullScale(NumberText(m_state.Signal.FullScaleValue));
     ShowFundamental();
     ResetTimeRange(m_state);
     ComputeTimeGraphExtents(m_state);
@@ -183,6 +189,7 @@ void Tfensynth::depart()
 void Tfensynth::ShowFullScale(const QString& text)
 {
     SetText(Label5, text);
+    Label5->setAccessibleName(QStringLiteral("Valeur pour 100 % : ") + SpokenNumberText(text));
 }
 
 void Tfensynth::SetMeanRange(int maxValue)
@@ -218,6 +225,8 @@ void Tfensynth::ShowFundamental()
         SetText(Label2, QStringLiteral("Hz"));
         SetText(Label6, NumberText(f0));
     }
+    Label6->setAccessibleName(QStringLiteral("Fréquence : ") + SpokenNumberText(Label6->text()) + QLatin1Char(' ') +
+                              Label2->text());
 }
 
 void Tfensynth::ApplyPreset()

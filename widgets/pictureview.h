@@ -16,6 +16,8 @@ QSize LogicalSize(const QImage& picture);
 // pixels rather than allocating new ones, which matters for the large
 // pictures of a high-density screen.
 class PictureView : public QWidget {
+    Q_OBJECT
+
 public:
     explicit PictureView(QWidget* parent);
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/tvrbuttonbase.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QEvent>
 #include <QMouseEvent>
@@ -18,6 +19,8 @@ void TVrButtonBase::setCaption(const QString& caption)
     m_caption = caption;
     updateGeometry();
     update();
+    QAccessibleEvent spoken(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&spoken);
 }
 
 void TVrButtonBase::setHovered(bool hovered)

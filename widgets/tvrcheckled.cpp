@@ -3,6 +3,7 @@
 
 #include "widgets/vrlook.h"
 
+#include <QAccessible>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -32,6 +33,10 @@ void TVrCheckLed::setChecked(bool checked)
             if (other != this && other->m_style == csRadioButton)
                 other->setChecked(false);
     }
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent spoken(this, changed);
+    QAccessible::updateAccessibility(&spoken);
     emit OnChange(this);
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/tvrdigitgroup.h"
 
+#include <QAccessible>
 #include <QPainter>
 #include <QRegularExpression>
 
@@ -23,6 +24,8 @@ void TVrDigitGroup::setValue(double value)
         return;
     m_value = value;
     update();
+    QAccessibleValueChangeEvent spoken(this, m_value);
+    QAccessible::updateAccessibility(&spoken);
 }
 
 void TVrDigitGroup::setDigits(int digits)

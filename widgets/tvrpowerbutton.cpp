@@ -3,6 +3,7 @@
 
 #include "widgets/vrlook.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -23,6 +24,15 @@ void TVrPowerButton::setActive(bool active)
         return;
     m_active = active;
     update();
+    announceState();
+}
+
+void TVrPowerButton::announceState()
+{
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent spoken(this, changed);
+    QAccessible::updateAccessibility(&spoken);
 }
 
 void TVrPowerButton::setLedColor(const QColor& color)
@@ -49,6 +59,7 @@ void TVrPowerButton::activate()
 {
     m_active = !m_active;
     update();
+    announceState();
     emit OnClick(this);
 }
 

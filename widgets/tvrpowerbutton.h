@@ -36,6 +36,9 @@ protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
+    // Tells a screen reader that the lamp went on or off.
+    void announceState();
+
     bool m_active = false;
     QColor m_ledColor = QColor(0x00, 0xFF, 0x00);
 };

@@ -4,6 +4,7 @@
 #include "numeric/rounding.h"
 #include "widgets/vrlook.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWheelEvent>
@@ -26,7 +27,19 @@ void TVrRangeControl::setRangeValue(qint64 v)
         return;
     m_value = nv;
     update();
+    QAccessibleValueChangeEvent spoken(this, m_value);
+    QAccessible::updateAccessibility(&spoken);
     notifyChange();
+}
+
+void TVrRangeControl::setValueSpeech(ValueSpeech speech)
+{
+    m_speech = std::move(speech);
+}
+
+QString TVrRangeControl::spokenValue() const
+{
+    return m_speech ? m_speech(m_value) : QString::number(m_value);
 }
 
 bool TVrRangeControl::setRangeMin(int min)

@@ -2,7 +2,10 @@
 #pragma once
 
 #include <QList>
+#include <QString>
 #include <QWidget>
+
+#include <functional>
 
 class QKeyEvent;
 class QMouseEvent;
@@ -32,6 +35,12 @@ public:
     void beginLoading();
     void endLoading();
     bool isLoading() const { return m_loading; }
+
+    // How a screen reader speaks value v: the number alone unless the window
+    // that places the control says otherwise (a unit, a name for each position).
+    using ValueSpeech = std::function<QString(int)>;
+    void setValueSpeech(ValueSpeech speech);
+    QString spokenValue() const;
 
 protected:
     TVrRangeControl(int min, int max, int value, QWidget* parent);
@@ -134,6 +143,10 @@ protected:
     virtual bool refuseCrossedRange() { return false; }
 
 private:
+    // The screen reader's view of the control reads and sets the value
+    // through the same rule and steps as the keys.
+    friend struct RangeAccess;
+
     enum class Bound { Min, Max, Both };
     bool applyRange(qint64 min, qint64 max, Bound changed);
 
@@ -143,4 +156,5 @@ private:
     bool m_loading = false;
     int m_wheelAccumulator = 0;
     bool m_scrolling = false;
+    ValueSpeech m_speech;
 };
