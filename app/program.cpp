@@ -9,7 +9,6 @@
 #include "sound/etudson.h"
 #include "sound/qtsoundport.h"
 #include "spectrum/fenetspectres.h"
-#include "widgets/accessibility.h"
 #include "widgets/windowshow.h"
 
 #include <QCoreApplication>
@@ -40,10 +39,6 @@ Program::Program(DialogService& dialogs, SoundPort* soundPort)
       m_fenetson(std::make_unique<Tfenetson>(m_state, dialogs, soundPort ? *soundPort : *m_ownSoundPort)),
       m_fenreponse(std::make_unique<Tfenreponse>(m_state))
 {
-    // Screen readers ask about a control when they first meet it, so the
-    // description of the set's controls only has to be there before that
-    // (the program's start installs it first thing too).
-    InstallAccessibility();
     m_cycle.Attach(m_fengraphe.get(), m_fenspectres.get(), m_fenreponse.get());
     QObject::connect(m_fensynth.get(), &Tfensynth::ResponseRequested, m_fenreponse.get(), &Tfenreponse::Open);
 

@@ -6,6 +6,7 @@
 
 #include "app/redrawcycle.h"
 #include "signal/sharedstate.h"
+#include "widgets/accessibility.h"
 
 #include <memory>
 
@@ -50,6 +51,9 @@ public:
     Tfenreponse& fenreponse() { return *m_fenreponse; }
 
 private:
+    // What screen readers learn of the controls, described before the first
+    // window is made (Qt keeps the first description it gives of a control).
+    const bool m_controlsDescribed = (InstallAccessibility(), true);
     SharedState m_state;
     RedrawCycle m_cycle;
     // In the start-up order; they go in the reverse order.

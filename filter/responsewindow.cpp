@@ -3,7 +3,9 @@
 
 #include "filter/responsedrawing.h"
 #include "spectrum/measurements.h"
+#include "widgets/accessibility.h"
 #include "widgets/tvrcheckled.h"
+#include "widgets/valuetable.h"
 #include "widgets/vrlook.h"
 #include "widgets/vrpanel.h"
 #include "widgets/windowshow.h"
@@ -12,6 +14,8 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
+
+#include <cmath>
 
 using VrPanel::Place;
 
@@ -114,6 +118,7 @@ void Tfenreponse::BuildTable()
         }
     }
     Mesures->adjustSize();
+    m_measureTable = HiddenValueTable(Mesures, "ValeursMesures", QStringLiteral("Mesures"));
 }
 
 QLabel* Tfenreponse::Value(MeasureRow row, MeasureColumn column) const
@@ -156,10 +161,36 @@ void Tfenreponse::ShowMeasures()
 {
     const std::array<QString, MeasureRowCount> in = Texts(Measure(InputContent(m_state)));
     const std::array<QString, MeasureRowCount> out = Texts(Measure(OutputContent(m_state)));
+    QList<QStringList> rows;
     for (int r = 0; r < MeasureRowCount; ++r) {
         m_values[r][0]->setText(in[r]);
         m_values[r][1]->setText(out[r]);
+        rows << QStringList{QString::fromUtf8(Rows[r].caption), SpokenNumberText(in[r]), SpokenNumberText(out[r])};
     }
+    FillValueTable(m_measureTable, {QStringLiteral("Mesure"), QStringLiteral("Entrée"), QStringLiteral("Sortie")},
+                   rows);
+}
+
+GraphFacts Tfenreponse::Facts() const
+{
+    const ResponseView& v = m_view;
+    GraphFacts f;
+    f.Description = QStringLiteral("Gain en dB de ") + Spoken(v.Db.Min) + QStringLiteral(" à ") + Spoken(v.Db.Max) +
+                    QStringLiteral(" et phase en degrés de ") + Spoken(v.Deg.Min) + QStringLiteral(" à ") +
+                    Spoken(v.Deg.Max) + QStringLiteral(", fréquence de ") + Spoken(std::pow(10.0, v.Span.FirstDecade)) +
+                    QStringLiteral(" à ") + Spoken(std::pow(10.0, v.Span.LastDecade)) + QStringLiteral(" Hz");
+    if (v.HasCutoff)
+        f.Description += QStringLiteral(", coupure à ") + Spoken(v.CutoffHz) + QStringLiteral(" Hz");
+    f.Description += QStringLiteral(", ") + QString::number(v.Markers.size()) +
+                     QStringLiteral(" harmoniques marqués");
+    if (VrCheckLed1->Checked())
+        f.Description += QStringLiteral(", asymptotes");
+    f.Description += QLatin1Char('.');
+    f.Header = {QStringLiteral("Rang"), QStringLiteral("Fréquence (Hz)"), QStringLiteral("Gain (dB)"),
+                QStringLiteral("Phase (°)")};
+    for (const ResponseMarker& m : v.Markers)
+        f.Rows << QStringList{QString::number(m.K), Spoken(m.Hz), Spoken(m.GainDb), Spoken(m.PhaseDeg)};
+    return f;
 }
 
 void Tfenreponse::Open()

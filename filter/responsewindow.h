@@ -22,6 +22,7 @@
 
 class QFrame;
 class QLabel;
+class QTableWidget;
 class TVrCheckLed;
 
 // The rows of the measurement table, top to bottom.
@@ -48,6 +49,9 @@ public:
 
     // The label holding a measurement's text.
     QLabel* Value(MeasureRow row, MeasureColumn column) const;
+    // The measurements as a screen reader reads them (objectName
+    // "ValeursMesures"), out of sight under the table the eye reads.
+    QTableWidget* MeasureTable() const { return m_measureTable; }
 
 public slots:
     // Draws the picture and the measurements afresh, only while the window
@@ -61,6 +65,8 @@ public slots:
 protected:
     void PaintPicture(QImage& target, int w, int h, qreal ratio) override;
     void PaintVector(QPaintDevice& device, int w, int h) override;
+    // The model, the axes' ranges and the harmonics' markers.
+    GraphFacts Facts() const override;
     void resizeEvent(QResizeEvent* e) override;
     void showEvent(QShowEvent* e) override;
 
@@ -73,6 +79,7 @@ private:
     ResponseView m_view;
     TVrCheckLed* VrCheckLed1; // "Asymptotes"
     QFrame* Mesures;          // the measurement table
+    QTableWidget* m_measureTable; // the same for screen readers, under it
     std::array<std::array<QLabel*, 2>, MeasureRowCount> m_values{};
     int m_redrawCount = 0;
 };

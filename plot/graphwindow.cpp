@@ -3,9 +3,11 @@
 
 #include "plot/surface.h"
 #include "plot/vectorcopy.h"
+#include "widgets/accessibility.h"
 #include "widgets/artwork.h"
 #include "widgets/pictureview.h"
 #include "widgets/txibutton.h"
+#include "widgets/valuetable.h"
 #include "widgets/vrpanel.h"
 
 #include <QEvent>
@@ -20,6 +22,8 @@ GraphWindow::GraphWindow(SharedState& state, const QString& title, QWidget* pare
     Image1 = new PictureView(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->move(PictureLeft, PictureTop);
+    Image1->setAccessibleName(title);
+    m_valueTable = HiddenValueTable(Image1, "Valeurs", QStringLiteral("Valeurs : ") + title);
     connect(XiButton1, &TXiButton::OnClick, this, &GraphWindow::XiButton1Click);
 }
 
@@ -32,6 +36,14 @@ void GraphWindow::ShowPicture(int w, int h)
 {
     PaintPicture(Image1->Picture(), w, h, PictureRatio(devicePixelRatioF()));
     Image1->Changed();
+    const GraphFacts facts = Facts();
+    Image1->setAccessibleDescription(facts.Description);
+    FillValueTable(m_valueTable, facts.Header, facts.Rows);
+}
+
+QString GraphWindow::Spoken(double value)
+{
+    return SpokenNumber(value, 5);
 }
 
 bool GraphWindow::event(QEvent* e)

@@ -10,11 +10,22 @@
 #include "signal/sharedstate.h"
 
 #include <QImage>
+#include <QList>
+#include <QStringList>
 #include <QWidget>
 
 class PictureView;
 class QPaintDevice;
+class QTableWidget;
 class TXiButton;
+
+// What a screen reader learns of a graph: a sentence on what the picture
+// shows (its curves, its axes' ranges) and the numbers behind it as a table.
+struct GraphFacts {
+    QString Description;
+    QStringList Header;
+    QList<QStringList> Rows;
+};
 
 class GraphWindow : public QWidget {
     Q_OBJECT
@@ -22,6 +33,11 @@ class GraphWindow : public QWidget {
 public:
     // The last picture drawn.
     const QImage& Picture() const;
+
+    // The numbers of the last picture as a screen reader reads them: a
+    // read-only table (objectName "Valeurs") out of sight under the picture,
+    // which Tab reaches.
+    QTableWidget* ValueTable() const { return m_valueTable; }
 
     // Draws the picture afresh from the shared state at the size the
     // window's present size gives it, when the window draws at that size.
@@ -42,9 +58,17 @@ protected:
     // background fill, the painter ended in every case: the copy.
     virtual void PaintVector(QPaintDevice& device, int w, int h) = 0;
 
+    // What the picture just drawn shows, for screen readers.
+    virtual GraphFacts Facts() const = 0;
+
     // PaintPicture at w x h and the screen's pixel ratio; the image shows
-    // the new picture and takes its size.
+    // the new picture and takes its size; its description and its table
+    // follow.
     void ShowPicture(int w, int h);
+
+    // A number as the tables and descriptions speak it: five significant
+    // digits at most, decimal comma.
+    static QString Spoken(double value);
 
     // A move to a screen of another pixel density: the picture is drawn
     // again for it.
@@ -59,4 +83,5 @@ private:
 
     TXiButton* XiButton1;
     PictureView* Image1;
+    QTableWidget* m_valueTable;
 };

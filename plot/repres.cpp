@@ -4,6 +4,7 @@
 #include "numeric/rounding.h"
 #include "plot/plottext.h"
 #include "plot/timegraph.h"
+#include "spectrum/measurements.h"
 #include "widgets/artwork.h"
 #include "widgets/txibutton.h"
 #include "widgets/vrpanel.h"
@@ -52,6 +53,9 @@ Tfengraphe::Tfengraphe(SharedState& state, QWidget* parent)
     XiButton3 = CaptionButton(this, "XiButton3", QStringLiteral("x 2"), QStringLiteral("Double l'intervalle de temps"),
                               GlyphKind::Double, 240);
     UpDown1 = Place(new TUpDown(this), "UpDown1", 368, 0, 25, 57);
+    UpDown1->setAccessibleName(QStringLiteral("Facteur échelle sortie"));
+    UpDown1->Up()->setAccessibleName(QStringLiteral("Facteur échelle sortie multiplié par 10"));
+    UpDown1->Down()->setAccessibleName(QStringLiteral("Facteur échelle sortie divisé par 10"));
 
     Label2 = new QLabel(QStringLiteral("Facteur echelle sortie"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
@@ -66,6 +70,7 @@ Tfengraphe::Tfengraphe(SharedState& state, QWidget* parent)
     Label1->setMargin(2);
     Label1->move(408, 32);
     Label1->adjustSize();
+    Label1->setAccessibleName(QStringLiteral("Facteur échelle sortie : 1"));
 
     connect(XiButton2, &TXiButton::OnClick, this, &Tfengraphe::XiButton2Click);
     connect(XiButton3, &TXiButton::OnClick, this, &Tfengraphe::XiButton3Click);
@@ -94,6 +99,35 @@ void Tfengraphe::PaintPicture(QImage& target, int w, int h, qreal ratio)
 void Tfengraphe::PaintVector(QPaintDevice& device, int w, int h)
 {
     DrawTimeGraphVector(device, m_state, w, h);
+}
+
+GraphFacts Tfengraphe::Facts() const
+{
+    const DisplaySettings& d = m_state.Display;
+    QStringList curves{QStringLiteral("entrée")};
+    if (d.SuperposeOutput)
+        curves << QStringLiteral("sortie du filtre");
+    if (d.ShowIdealSignal)
+        curves << QStringLiteral("signal idéal");
+    for (int k = 1; k <= HarmonicCount; ++k)
+        if (m_state.Signal.Harmonics.Shown[k])
+            curves << QStringLiteral("harmonique ") + QString::number(k);
+    const TimeGraphView& v = m_state.View;
+    GraphFacts f;
+    f.Description = QStringLiteral("Courbes : ") + curves.join(QStringLiteral(", ")) + QStringLiteral(". Temps de ") +
+                    Spoken(v.TimeStart) + QStringLiteral(" à ") + Spoken(v.TimeEnd) +
+                    QStringLiteral(" s, valeurs de ") + Spoken(v.ValueMin) + QStringLiteral(" à ") +
+                    Spoken(v.ValueMax) + QLatin1Char('.');
+    f.Header = {QStringLiteral("Signal"), QStringLiteral("Minimum"), QStringLiteral("Maximum"),
+                QStringLiteral("Moyenne"), QStringLiteral("Efficace")};
+    auto row = [](const QString& name, const HarmonicContent& c) {
+        const SignalRange range = Extremes(c);
+        const SignalMeasures m = Measure(c);
+        return QStringList{name, Spoken(range.Min), Spoken(range.Max), Spoken(m.Mean), Spoken(m.Rms)};
+    };
+    f.Rows = {row(QStringLiteral("Entrée"), InputContent(m_state)),
+              row(QStringLiteral("Sortie"), OutputContent(m_state))};
+    return f;
 }
 
 void Tfengraphe::resizeEvent(QResizeEvent*)
@@ -135,4 +169,5 @@ void Tfengraphe::UpDown1Click(TUpDown*, bool up)
     emit RecomputeRequested(true);
     Label1->setText(NumberText(factor));
     Label1->adjustSize();
+    Label1->setAccessibleName(QStringLiteral("Facteur échelle sortie : ") + Label1->text());
 }

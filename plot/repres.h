@@ -54,6 +54,9 @@ signals:
 protected:
     void PaintPicture(QImage& target, int w, int h, qreal ratio) override;
     void PaintVector(QPaintDevice& device, int w, int h) override;
+    // The curves drawn, the axes' ranges, and the lowest, highest, mean and
+    // RMS values of the input and of the output.
+    GraphFacts Facts() const override;
     void resizeEvent(QResizeEvent* e) override; // FormResize
     void closeEvent(QCloseEvent* e) override;   // FormClose: minimizes
 

@@ -99,21 +99,26 @@ void TForm2::BuildControls()
 
     // Left column: what OK commits, and the spectrum mode.
     TVrDisplay* signal = Group(this, "GroupBox1", QStringLiteral("Parametres du signal"), 6, 4, 194, 142);
-    Text(signal, QStringLiteral("Fréquence: (<1MHz)"), 8, 22, 12);
+    QLabel* VrNumEdit1Caption = Text(signal, QStringLiteral("Fréquence: (<1MHz)"), 8, 22, 12);
     VrNumEdit1 = field(new TVrNumEdit(signal), "VrNumEdit1", 38);
+    VrNumEdit1Caption->setBuddy(VrNumEdit1); // each field is named after its caption
     VrNumEdit1->setMaxValue(1000000);
-    Text(signal, QStringLiteral("Amplitude max des harmoniques"), 8, 62, 12);
+    QLabel* VrStrEdit1Caption = Text(signal, QStringLiteral("Amplitude max des harmoniques"), 8, 62, 12);
     VrStrEdit1 = field(new TVrStrEdit(signal), "VrStrEdit1", 78);
-    Text(signal, QStringLiteral("Nb de périodes visualisées<10"), 8, 102, 12);
+    VrStrEdit1Caption->setBuddy(VrStrEdit1);
+    QLabel* VrStrEdit2Caption = Text(signal, QStringLiteral("Nb de périodes visualisées<10"), 8, 102, 12);
     VrStrEdit2 = field(new TVrStrEdit(signal), "VrStrEdit2", 118);
+    VrStrEdit2Caption->setBuddy(VrStrEdit2);
 
     TVrDisplay* synth = Group(this, "GroupBox2", QStringLiteral("Synthetiseur"), 6, 150, 194, 102);
-    Text(synth, QStringLiteral("Coeff max valmoy<=10"), 8, 22, 12);
+    QLabel* VrNumEdit2Caption = Text(synth, QStringLiteral("Coeff max valmoy<=10"), 8, 22, 12);
     VrNumEdit2 = field(new TVrNumEdit(synth), "VrNumEdit2", 38);
+    VrNumEdit2Caption->setBuddy(VrNumEdit2);
     VrNumEdit2->setMaxValue(10);
     VrNumEdit2->setValue(4);
-    Text(synth, QStringLiteral("Incrément (%) avec touches"), 8, 62, 12);
+    QLabel* VrNumEdit3Caption = Text(synth, QStringLiteral("Incrément (%) avec touches"), 8, 62, 12);
     VrNumEdit3 = field(new TVrNumEdit(synth), "VrNumEdit3", 78);
+    VrNumEdit3Caption->setBuddy(VrNumEdit3);
     VrNumEdit3->setMinValue(1);
     VrNumEdit3->setMaxValue(10);
     VrNumEdit3->setValue(5);
@@ -194,6 +199,7 @@ void TForm2::BuildControls()
         l->setCursor(Qt::PointingHandCursor);
         l->setToolTip(QStringLiteral("Cliquer pour changer"));
         Text(copy, unit, 74, y + 2, 12);
+        l->setAccessibleName(QStringLiteral("Taille graphe copié ") + unit);
         return l;
     };
     Label25 = sizeLabel("Label25", QStringLiteral("14,9"), QStringLiteral("horiz (cm)"), 26);

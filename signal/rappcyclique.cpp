@@ -49,6 +49,13 @@ Trappcycl::Trappcycl(SharedState& state, DialogService& dialogs, QWidget* parent
     VrNum1->setClickable(true);
     VrNum1->setToolTip(QStringLiteral("Cliquer pour entrer une valeur "));
 
+    // What a screen reader says of them.
+    delta->setAccessibleName(QStringLiteral("Rapport cyclique"));
+    VrNum1->setAccessibleName(QStringLiteral("Affichage rapport cyclique"));
+    VrScale1->setAccessibleName(QStringLiteral("Graduation du rapport cyclique, de 0 à 100 %"));
+    for (TVrRangeControl* c : std::initializer_list<TVrRangeControl*>{delta, VrNum1})
+        c->setValueSpeech([](int v) { return QString::number(v) + QStringLiteral(" %"); });
+
     connect(delta, &TVrTrackBar::OnChange, this, &Trappcycl::deltaChange);
     connect(VrNum1, &TVrNum::OnClick, this, &Trappcycl::VrNum1Click);
 }

@@ -5,6 +5,7 @@
 #include "sound/portinc.h"
 #include "widgets/artwork.h"
 #include "widgets/dialogservice.h"
+#include "widgets/tclickablelabel.h"
 #include "widgets/vrlook.h"
 #include "widgets/vrpanel.h"
 
@@ -13,7 +14,6 @@
 #include <QFrame>
 #include <QIcon>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 
 using VrPanel::Named;
@@ -86,7 +86,12 @@ Tfenetson::Tfenetson(SharedState& state, DialogService& dialogs, SoundPort& port
     BitBtn3->setIconSize(QSize(20, 20));
 
     Label2 = Named(Text(this, QStringLiteral("Durée (s) :"), 132, 170, 13), "Label2");
-    Label3 = Named(Text(this, QString(), 224, 166, 14, true), "Label3");
+    // The duration: a click, or Enter or the space bar once Tab has
+    // reached it, asks for a new one.
+    Label3 = Named(new TClickableLabel(QString(), this), "Label3");
+    Label3->setFont(VrLook::font(14, true));
+    Label3->setTextColour(VrLook::Ink);
+    Label3->move(224, 166);
     Label3->setAutoFillBackground(true);
     QPalette grey = Label3->palette();
     grey.setColor(QPalette::Window, QColor(0x80, 0x80, 0x80));
@@ -96,7 +101,8 @@ Tfenetson::Tfenetson(SharedState& state, DialogService& dialogs, SoundPort& port
     Label3->setAlignment(Qt::AlignCenter);
     Label3->setCursor(Qt::PointingHandCursor);
     Label3->setToolTip(QStringLiteral("Cliquer pour changer"));
-    Label3->installEventFilter(this);
+    Label3->setAccessibleName(QStringLiteral("Durée en secondes"));
+    connect(Label3, &TClickableLabel::OnClick, this, &Tfenetson::Label3Click);
 
     connect(BitBtn1, &QPushButton::clicked, this, &Tfenetson::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &Tfenetson::BitBtn2Click);
@@ -173,17 +179,6 @@ void Tfenetson::Label3Click()
     }
     m_study.DurationSeconds = *seconds;
     SetText(Label3, Fmt(m_study.DurationSeconds));
-}
-
-bool Tfenetson::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == Label3 && event->type() == QEvent::MouseButtonRelease
-        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton
-        && Label3->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
-        Label3Click();
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 // However the window is closed, it closes as "Arret son" does.

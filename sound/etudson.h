@@ -12,6 +12,7 @@
 class DialogService;
 class QFrame;
 class QLabel;
+class TClickableLabel;
 class QPushButton;
 class SoundPort;
 
@@ -33,7 +34,6 @@ public slots:
     void StopSound();
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -64,5 +64,5 @@ private:
     QLabel* Label1;       // "filtre"
     QPushButton* BitBtn3; // "Arret son"
     QLabel* Label2;       // "Durée (s) :"
-    QLabel* Label3;       // the duration, clicked to change it
+    TClickableLabel* Label3; // the duration, clicked to change it
 };

@@ -38,6 +38,8 @@ signals:
 protected:
     void PaintPicture(QImage& target, int w, int h, qreal ratio) override;
     void PaintVector(QPaintDevice& device, int w, int h) override;
+    // The spectra shown, the mode and the scale, and each rank's bar.
+    GraphFacts Facts() const override;
     // retaille: redrawn while the picture would be larger than 150 x 150;
     // smaller, the last picture stays.
     void resizeEvent(QResizeEvent* e) override;

@@ -18,6 +18,21 @@ constexpr int PeakSamples = 1024;
 constexpr long double Candidate = 0.98L;
 constexpr int NewtonSteps = 12;
 
+// What a search for a peak looks for in g: the largest |g|, the highest g
+// or the lowest g (the highest -g).
+enum class Fold { Magnitude, Highest, Lowest };
+
+template <typename T>
+T Folded(T v, Fold f)
+{
+    switch (f) {
+    case Fold::Magnitude: return v < 0 ? -v : v;
+    case Fold::Highest: return v;
+    case Fold::Lowest: return -v;
+    }
+    return v;
+}
+
 long double Sane(double x)
 {
     return SaturateToDouble(x); // NaN reads as 0
@@ -67,12 +82,12 @@ public:
         }
     }
 
-    // |g| at the PeakSamples points 2 pi i / PeakSamples, in double
+    // |g| (or g folded otherwise) at the PeakSamples points 2 pi i / PeakSamples, in double
     // precision and divided by the largest amplitude: they only pick the
     // maxima that Refine then pins down.
     // sin k theta_i is the table's entry k i (mod PeakSamples), so no sine
     // is evaluated here.
-    std::array<double, PeakSamples> Samples() const
+    std::array<double, PeakSamples> Samples(Fold fold) const
     {
         static const std::array<double, PeakSamples> table = [] {
             std::array<double, PeakSamples> t{};
@@ -88,23 +103,24 @@ public:
                 const int j = (k * i) % PeakSamples;
                 v += m_sinD[k] * table[j] + m_cosD[k] * table[(j + quarter) % PeakSamples];
             }
-            out[i] = std::fabs(v);
+            out[i] = Folded(v, fold);
         }
         return out;
     }
 
-    // The local maximum of |g| near theta, by Newton's method on g' = 0,
-    // kept within `reach` of theta; the largest |g| met on the way.
-    long double Refine(long double theta, long double reach) const
+    // The local maximum of |g| (g folded) near theta, by Newton's method on
+    // g' = 0, kept within `reach` of theta; the largest value met on the way.
+    long double Refine(long double theta, long double reach, Fold fold) const
     {
         const long double start = theta;
         long double best = 0.0L;
         for (int i = 0; i < NewtonSteps; ++i) {
             long double g, d1, d2;
             At(theta, g, d1, d2);
-            best = std::max(best, std::fabs(g));
-            // A maximum of |g| needs g'' of the sign opposite to g.
-            if (!(g * d2 < 0.0L))
+            best = std::max(best, Folded(g, fold));
+            // A maximum of the folded g needs its second derivative below 0.
+            const long double bend = fold == Fold::Magnitude ? (g < 0 ? -d2 : d2) : Folded(d2, fold);
+            if (!(bend < 0.0L))
                 break;
             const long double step = -d1 / d2;
             const long double next = std::clamp(theta + step, start - reach, start + reach);
@@ -152,13 +168,15 @@ HarmonicContent OutputContent(const SharedState& state)
     return c;
 }
 
-double PeakDeviation(const HarmonicContent& content)
+namespace {
+
+// The largest value of g folded over one period (0 for no harmonic).
+long double PeakOf(const Deviation& g, Fold fold)
 {
-    const Deviation g(content);
     if (g.Empty())
-        return 0.0;
+        return 0.0L;
     const long double step = 2 * Pi / PeakSamples;
-    const std::array<double, PeakSamples> samples = g.Samples();
+    const std::array<double, PeakSamples> samples = g.Samples(fold);
     const double largest = *std::max_element(samples.begin(), samples.end());
     // The largest sample is a local maximum itself, so the peak always comes
     // from a refinement in extended precision, never from a sample.
@@ -168,9 +186,23 @@ double PeakDeviation(const HarmonicContent& content)
         const double before = samples[(i + PeakSamples - 1) % PeakSamples];
         const double after = samples[(i + 1) % PeakSamples];
         if (v >= Candidate * largest && v >= before && v >= after)
-            peak = std::max(peak, g.Refine(i * step, step));
+            peak = std::max(peak, g.Refine(i * step, step, fold));
     }
-    return SaturateToDouble(peak);
+    return peak;
+}
+
+} // namespace
+
+double PeakDeviation(const HarmonicContent& content)
+{
+    return SaturateToDouble(PeakOf(Deviation(content), Fold::Magnitude));
+}
+
+SignalRange Extremes(const HarmonicContent& content)
+{
+    const Deviation g(content);
+    const long double mean = Sane(content.Mean);
+    return {SaturateToDouble(mean - PeakOf(g, Fold::Lowest)), SaturateToDouble(mean + PeakOf(g, Fold::Highest))};
 }
 
 SignalMeasures Measure(const HarmonicContent& content)

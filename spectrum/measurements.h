@@ -50,6 +50,14 @@ HarmonicContent OutputContent(const SharedState& state);
 // wherever it falls between the samples.
 double PeakDeviation(const HarmonicContent& content);
 
+// The lowest and the highest value of the signal over one period, found as
+// PeakDeviation finds its peak.
+struct SignalRange {
+    double Min = 0.0;
+    double Max = 0.0;
+};
+SignalRange Extremes(const HarmonicContent& content);
+
 // The five measurements, exact from the amplitudes for the mean, the RMS
 // values and the distortion. Sums run in extended precision; results beyond
 // the range of a double saturate to the largest double, a NaN amplitude

@@ -4,6 +4,7 @@
 #include "widgets/accessiblecontrols.h"
 
 #include <QAccessible>
+#include <QDialog>
 #include <QLocale>
 #include <QString>
 #include <QWidget>
@@ -36,9 +37,14 @@ QAccessibleInterface* DescribeControl(const QString& className, QObject* object)
     if (className == QLatin1String("TVrDisplay"))
         return new AccessibleGroup(w);
     if (className == QLatin1String("TVrScale"))
-        return new QAccessibleWidget(w, QAccessible::Indicator);
+        return new QAccessibleWidget(w, QAccessible::StaticText);
     if (className == QLatin1String("PictureView"))
         return new QAccessibleWidget(w, QAccessible::Graphic);
+    // The program's own windows, met under their own class name (a
+    // window of Qt's classes is Qt's to describe).
+    if (w->isWindow() && className == QLatin1String(w->metaObject()->className()) &&
+        !className.startsWith(QLatin1Char('Q')))
+        return new QAccessibleWidget(w, qobject_cast<QDialog*>(w) ? QAccessible::Dialog : QAccessible::Window);
     return nullptr;
 }
 
@@ -53,20 +59,23 @@ void InstallAccessibility()
     Q_UNUSED(installed);
 }
 
-QString SpokenNumber(double value, int decimals)
+QString SpokenNumber(double value, int significant)
 {
     if (!std::isfinite(value))
         return QStringLiteral("indéfini");
     QLocale french(QLocale::French, QLocale::France);
     french.setNumberOptions(QLocale::OmitGroupSeparator);
-    if (decimals >= 0)
-        return french.toString(value, 'f', decimals);
-    return french.toString(value, 'g', QLocale::FloatingPointShortest);
+    return french.toString(value == 0.0 ? 0.0 : value, 'g', significant);
 }
 
 QString SpokenNumberText(const QString& shown)
 {
     QString spoken = shown.simplified();
     spoken.replace(QLatin1Char('.'), QLatin1Char(','));
+    // ".5" is read "0,5".
+    if (spoken.startsWith(QLatin1Char(',')))
+        spoken.prepend(QLatin1Char('0'));
+    else if (spoken.startsWith(QLatin1String("-,")))
+        spoken.insert(1, QLatin1Char('0'));
     return spoken;
 }

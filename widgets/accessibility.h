@@ -16,8 +16,9 @@ class QString;
 // program's start and each test fixture call it; calling it again does nothing).
 void InstallAccessibility();
 
-// A number as a French reader speaks it: shortest form, decimal comma.
-QString SpokenNumber(double value, int decimals = -1);
+// A number as a French reader speaks it: `significant` digits at most,
+// decimal comma, "indéfini" for what is not a number.
+QString SpokenNumber(double value, int significant = 6);
 
 // A number written by the program (decimal point, maybe an exponent) as a
 // French reader speaks it: blanks dropped, decimal comma.

@@ -316,8 +316,12 @@ QString AccessibleButton::text(QAccessible::Text t) const
         if (auto* label = qobject_cast<QLabel*>(o))
             return AccessibleNameOr(widget(), label->text());
     }
+    // A box or a caption that shows a value under a name of its own.
     if (t == QAccessible::Value && valueBox)
         return valueBox->Caption().simplified();
+    if (t == QAccessible::Value && !widget()->accessibleName().isEmpty())
+        if (auto* label = qobject_cast<QLabel*>(o))
+            return SpokenNumberText(label->text());
     return QAccessibleWidget::text(t);
 }
 

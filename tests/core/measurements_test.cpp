@@ -111,6 +111,39 @@ TEST(Measurements, ClosedCases)
 
 // The output as the time graph shows it: through the filter, times the
 // output scale factor.
+// The lowest and highest values over a period, exact where they fall
+// between the samples and on either side of the mean.
+TEST(Measurements, Extremes)
+{
+    struct Row {
+        const char* name;
+        double mean;
+        std::array<double, RowCount> a, phi;
+        double min, max;
+    };
+    const double r2 = std::sqrt(2.0);
+    const Row rows[] = {
+        {"pure sine", 0, {0, 1}, {}, -1, 1},
+        {"sine with a mean", -0.5, {0, 2}, {0, 0.7}, -2.5, 1.5},
+        {"mean alone", 0.3, {}, {}, 0.3, 0.3},
+        // cos t + cos 2t: 2 at t = 0, -9/8 where cos t = -1/4.
+        {"lopsided", 0, {0, 1, 1}, {0, Pi / 2, Pi / 2}, -1.125, 2},
+        // the same shifted by 0.3 rad, so that neither extreme is a sample.
+        {"lopsided between samples", 1, {0, 1, 1}, {0, Pi / 2 + 0.3, Pi / 2 + 0.6}, -0.125, 3},
+        {"inverted", 0, {0, -3, 0, -1}, {}, -2 * r2, 2 * r2},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        HarmonicContent c;
+        c.Mean = r.mean;
+        c.Amplitude = r.a;
+        c.PhaseRad = r.phi;
+        const SignalRange range = Extremes(c);
+        EXPECT_NEAR(range.Min, r.min, 1e-12);
+        EXPECT_NEAR(range.Max, r.max, 1e-12);
+    }
+}
+
 TEST(Measurements, OutputThroughTheFilterAndTheScaleFactor)
 {
     SharedState s = PresetState(PresetKind::Square);

@@ -14,8 +14,21 @@ set -eu
 if [ -z "${ATSPI_LIB_SESSION:-}" ]; then
     command -v dbus-run-session >/dev/null 2>&1 || { echo "SKIP: no dbus-run-session" >&2; exit 77; }
     export ATSPI_LIB_SESSION=1
-    exec dbus-run-session -- sh "$0" "$@"
+    # The status comes back through a file: dbus-run-session now and then
+    # ends with 1 of its own as its buses shut down after a clean run.
+    ATSPI_LIB_STATUS=$(mktemp)
+    export ATSPI_LIB_STATUS
+    session=0
+    dbus-run-session -- sh "$0" "$@" || session=$?
+    status=$(cat "$ATSPI_LIB_STATUS")
+    rm -f "$ATSPI_LIB_STATUS"
+    exit "${status:-$session}"
 fi
+# Ends with status $1, handed to the outer level.
+finish() {
+    echo "$1" >"$ATSPI_LIB_STATUS"
+    exit "$1"
+}
 PROGRAM=$1
 SCRIPT=$2
 shift 2
@@ -24,8 +37,8 @@ LAUNCHER=
 for candidate in /usr/libexec/at-spi-bus-launcher /usr/lib/at-spi2-core/at-spi-bus-launcher; do
     [ -x "$candidate" ] && LAUNCHER=$candidate && break
 done
-[ -n "$LAUNCHER" ] || { echo "SKIP: no at-spi-bus-launcher" >&2; exit 77; }
-/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "SKIP: no pyatspi for /usr/bin/python3" >&2; exit 77; }
+[ -n "$LAUNCHER" ] || { echo "SKIP: no at-spi-bus-launcher" >&2; finish 77; }
+/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "SKIP: no pyatspi for /usr/bin/python3" >&2; finish 77; }
 
 BUS=
 PID=
@@ -44,11 +57,11 @@ export QT_ACCESSIBILITY=1
 if [ "$SCRIPT" = "--" ]; then
     status=0
     QT_QPA_PLATFORM=xcb "$PROGRAM" "$@" || status=$?
-    exit $status
+    finish $status
 fi
 QT_QPA_PLATFORM=xcb "$PROGRAM" &
 PID=$!
 export ATSPI_PROGRAM_PID=$PID
 status=0
 PYTHONPATH="$HERE${PYTHONPATH:+:$PYTHONPATH}" /usr/bin/python3 "$SCRIPT" "$@" || status=$?
-exit $status
+finish $status
