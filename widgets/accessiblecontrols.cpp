@@ -306,23 +306,40 @@ QAccessible::Role AccessibleButton::role() const
     return pressable() ? QAccessible::Button : QAccessible::Graphic;
 }
 
+bool AccessibleButton::showsValue() const
+{
+    return qobject_cast<TVrClickValue*>(object()) ||
+           (qobject_cast<QLabel*>(object()) && !widget()->accessibleName().isEmpty());
+}
+
+QString AccessibleButton::spokenText() const
+{
+    if (auto* valueBox = qobject_cast<TVrClickValue*>(object()))
+        return SpokenNumberText(valueBox->Caption());
+    if (auto* label = qobject_cast<QLabel*>(object()); label && showsValue())
+        return SpokenNumberText(label->text());
+    return {};
+}
+
 QString AccessibleButton::text(QAccessible::Text t) const
 {
     QObject* o = object();
-    auto* valueBox = qobject_cast<TVrClickValue*>(o);
     if (t == QAccessible::Name) {
         if (auto* button = qobject_cast<TVrButtonBase*>(o))
             return AccessibleNameOr(widget(), button->Caption());
         if (auto* label = qobject_cast<QLabel*>(o))
             return AccessibleNameOr(widget(), label->text());
     }
-    // A box or a caption that shows a value under a name of its own.
-    if (t == QAccessible::Value && valueBox)
-        return valueBox->Caption().simplified();
-    if (t == QAccessible::Value && !widget()->accessibleName().isEmpty())
-        if (auto* label = qobject_cast<QLabel*>(o))
-            return SpokenNumberText(label->text());
+    if (t == QAccessible::Value && showsValue())
+        return spokenText();
     return QAccessibleWidget::text(t);
+}
+
+void* AccessibleButton::interface_cast(QAccessible::InterfaceType t)
+{
+    if (t == QAccessible::TextInterface && showsValue())
+        return static_cast<QAccessibleTextInterface*>(this);
+    return QAccessibleWidget::interface_cast(t);
 }
 
 QAccessible::State AccessibleButton::state() const

@@ -89,8 +89,10 @@ public:
 };
 
 // The push buttons of the set (with a lamp, a caption, a value to click, a
-// clickable caption or picture): press, and toggle for the lamp buttons.
-class AccessibleButton : public QAccessibleWidget
+// clickable caption or picture): press, and toggle for the lamp buttons. A
+// button that shows a value under a name of its own (the static gain, a
+// duration) gives that value as its text.
+class AccessibleButton : public QAccessibleWidget, public SpokenTextInterface
 {
 public:
     AccessibleButton(QWidget* w, QAccessible::Role role = QAccessible::Button);
@@ -98,11 +100,15 @@ public:
     QAccessible::Role role() const override;
     QString text(QAccessible::Text t) const override;
     QAccessible::State state() const override;
+    void* interface_cast(QAccessible::InterfaceType t) override;
     QStringList actionNames() const override;
     void doAction(const QString& action) override;
 
+    QString spokenText() const override;
+
 private:
     bool pressable() const;
+    bool showsValue() const;
 };
 
 // The bevelled panels that group controls, named after their caption.

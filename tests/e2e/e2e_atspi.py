@@ -1,8 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The program as a screen reader meets it (run by atspi_lib.sh): every
-window's tree, then a square wave built and read without looking at the
-screen, and the numbers of the spectra and of the measurements read from
-their tables."""
+"""The program as a screen reader meets it (run by atspi_lib.sh): a square
+wave built and read without looking at the screen, an input box and a
+message box read and answered, every window's tree, and the numbers of the
+graphs read from their tables."""
 
 import sys
 
@@ -55,6 +55,26 @@ def main():
     low, high, step = h.value_range(amp3)
     if (low, high, step) != (0, 100, 5):
         h.fail("amplitude 3's range %s .. %s step %s, not 0 .. 100 step 5" % (low, high, step))
+
+    # An input box and a message box, read and answered: a typed static
+    # gain that is not a number is refused and the gain stays.
+    gain = h.find(main_window, "Amplification statique", "push button")
+    wait_text(gain, "1")
+    # A box waits for its answer before the press would return: Enter on
+    # the focused control opens it instead.
+    gain.queryComponent().grabFocus()
+    h.wait_for("the gain focused", lambda: h.has_state(gain, pyatspi.STATE_FOCUSED), timeout=5)
+    pyatspi.Registry.generateKeyboardEvent(0xff0d, None, pyatspi.KEY_SYM)  # Return
+    box = h.window(app, "Entrée de l amplification statique")
+    field = h.find(box, "valeur numérique:", "text")
+    field.queryEditableText().setTextContents("abc")
+    h.act(h.find(box, "OK", "push button"), "Press")
+    alert = h.wait_for("the message box",
+                       lambda: next((w for w in h.children(app) if h.role(w) == "alert"), None), timeout=5)
+    if "Mauvaise entrée" not in [o.name for o, _ in h.walk(alert)]:
+        h.fail("the message box reads %s" % [o.name for o, _ in h.walk(alert)])
+    h.act(h.find(alert, "OK", "push button"), "Press")
+    wait_text(gain, "1")
 
     # The other windows: spectrum, response, settings (the duty-cycle
     # dialog came with the square wave).
