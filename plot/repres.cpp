@@ -30,9 +30,11 @@ TUpDown::TUpDown(QWidget* parent) : QWidget(parent), m_up(new QToolButton(this))
 {
     m_up->setArrowType(Qt::UpArrow);
     m_down->setArrowType(Qt::DownArrow);
+    // Tab reaches each arrow and the space bar presses it; a click leaves
+    // the keyboard where it was.
     for (QToolButton* b : {m_up, m_down}) {
         b->setAutoRaise(false);
-        b->setFocusPolicy(Qt::NoFocus);
+        b->setFocusPolicy(Qt::TabFocus);
     }
     connect(m_up, &QToolButton::clicked, this, [this] { emit OnClick(this, true); });
     connect(m_down, &QToolButton::clicked, this, [this] { emit OnClick(this, false); });
