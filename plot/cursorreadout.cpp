@@ -1,0 +1,117 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "plot/cursorreadout.h"
+
+#include "widgets/vrlook.h"
+
+#include <QAccessible>
+#include <QGridLayout>
+#include <QLabel>
+#include <QScreen>
+
+CursorReadout::CursorReadout(QWidget* graphWindow, const QString& title, const QString& objectName)
+    : QWidget(graphWindow, Qt::Tool), m_graph(graphWindow), m_grid(new QGridLayout(this))
+{
+    setObjectName(objectName);
+    setWindowTitle(title);
+    setAccessibleName(title);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    pal.setColor(QPalette::WindowText, VrLook::Ink);
+    setPalette(pal);
+    m_grid->setContentsMargins(8, 6, 8, 6);
+    m_grid->setHorizontalSpacing(14);
+    m_grid->setVerticalSpacing(2);
+    m_grid->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QLabel* CursorReadout::Cell(const QString& key, int column) const
+{
+    for (std::size_t r = 0; r < m_keys.size(); ++r)
+        if (m_keys[r] == key && column >= 0 && column < static_cast<int>(m_cells[r].size()))
+            return m_cells[r][column];
+    return nullptr;
+}
+
+void CursorReadout::SetTable(const QStringList& headers, const std::vector<ReadoutRow>& rows)
+{
+    std::vector<QString> keys;
+    for (const ReadoutRow& r : rows)
+        keys.push_back(r.Key);
+    if (keys != m_keys || headers != m_headers) {
+        for (QLabel* l : m_captions)
+            delete l;
+        for (QLabel* l : m_headerLabels)
+            delete l;
+        for (auto& row : m_cells)
+            for (QLabel* l : row)
+                delete l;
+        m_captions.clear();
+        m_headerLabels.clear();
+        m_cells.clear();
+        m_keys = keys;
+        m_headers = headers;
+        const QFont font = VrLook::font(12);
+        for (int c = 0; c < headers.size(); ++c) {
+            auto* h = new QLabel(headers[c], this);
+            h->setFont(VrLook::font(12, true));
+            h->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            h->setObjectName(QStringLiteral("LectureTitre%1").arg(c + 1));
+            m_grid->addWidget(h, 0, c + 1);
+            m_headerLabels.push_back(h);
+        }
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            auto* caption = new QLabel(rows[r].Caption, this);
+            caption->setFont(font);
+            caption->setObjectName(QStringLiteral("LectureNom") + rows[r].Key);
+            m_grid->addWidget(caption, static_cast<int>(r) + 1, 0);
+            m_captions.push_back(caption);
+            std::vector<QLabel*> cells;
+            for (int c = 0; c < headers.size(); ++c) {
+                auto* v = new QLabel(this);
+                v->setFont(font);
+                v->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+                v->setObjectName(QStringLiteral("Lecture%1%2").arg(rows[r].Key).arg(c + 1));
+                v->setTextInteractionFlags(Qt::TextSelectableByMouse);
+                m_grid->addWidget(v, static_cast<int>(r) + 1, c + 1);
+                cells.push_back(v);
+            }
+            m_cells.push_back(cells);
+        }
+    }
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        m_captions[r]->setText(rows[r].Caption);
+        for (int c = 0; c < static_cast<int>(m_cells[r].size()); ++c) {
+            QLabel* v = m_cells[r][c];
+            const QString text = c < rows[r].Values.size() ? rows[r].Values[c] : QString();
+            if (v->text() == text && !v->accessibleName().isEmpty())
+                continue;
+            v->setText(text);
+            const QString name = text.isEmpty() ? QStringLiteral("%1, %2 : aucune valeur").arg(rows[r].Caption, headers[c])
+                                                : QStringLiteral("%1, %2 : %3").arg(rows[r].Caption, headers[c], text);
+            v->setAccessibleName(name);
+            QAccessibleEvent changed(v, QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&changed);
+        }
+    }
+    adjustSize();
+}
+
+void CursorReadout::ShowBeside()
+{
+    adjustSize();
+    const QRect g = m_graph->frameGeometry();
+    const QScreen* screen = m_graph->screen();
+    const QRect avail = screen ? screen->availableGeometry() : QRect(0, 0, 4000, 4000);
+    const QSize size = frameGeometry().size().expandedTo(sizeHint());
+    QPoint at(g.right() + 4, g.top());
+    if (at.x() + size.width() > avail.right())
+        at = QPoint(g.left() - 4 - size.width(), g.top());
+    if (at.x() < avail.left())
+        at = QPoint(std::max(avail.left(), g.left()), g.bottom() + 4);
+    if (!isVisible()) {
+        move(at);
+        show();
+    }
+}
