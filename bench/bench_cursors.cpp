@@ -5,6 +5,8 @@
 
 #include "filter/filterresponse.h"
 #include "filter/responsewindow.h"
+#include "plot/cursorcore.h"
+#include "plot/cursorreadout.h"
 #include "plot/graphcursors.h"
 #include "plot/repres.h"
 #include "plot/sampling.h"
@@ -48,15 +50,31 @@ SharedState BusyState()
     return s;
 }
 
-// Both cursors shown; the first steps one pixel right and back.
+// The state at start-up: the input and the output on the graph.
+SharedState StartState()
+{
+    SharedState s;
+    s.Filter.Kind = FilterKind::Amplifier;
+    ApplyFilter(s);
+    ResetTimeRange(s);
+    ComputeTimeGraphExtents(s);
+    s.View.PointCount = PointCountForWidth(523);
+    return s;
+}
+
+// Cursor 1 (and cursor 2 when `both`) shown; cursor 1 steps one pixel
+// right and back. A move: the readings, the read-out's texts, and the
+// event loop's repaint of the columns and of the read-out's changed cells.
 template <typename Window>
-void MoveCursor(benchmark::State& st, Window& w)
+void MoveCursor(benchmark::State& st, Window& w, bool both)
 {
     w.show();
     w.Redraw();
     w.Cursors()->Step(0);
-    w.Cursors()->Place(1, *w.Cursors()->At(0));
-    w.Cursors()->Place(0, *w.Cursors()->At(1));
+    if (both) {
+        w.Cursors()->Place(1, *w.Cursors()->At(0));
+        w.Cursors()->Place(0, *w.Cursors()->At(1));
+    }
     QApplication::processEvents();
     int direction = 1;
     for (auto _ : st) {
@@ -66,21 +84,47 @@ void MoveCursor(benchmark::State& st, Window& w)
     }
 }
 
+// Argument: 0 the start-up state, one cursor; 1 the busy state (six
+// curves), one cursor; 2 the busy state, both cursors.
 void BM_TimeCursorMove(benchmark::State& st)
 {
-    SharedState s = BusyState();
+    SharedState s = st.range(0) == 0 ? StartState() : BusyState();
     Tfengraphe w(s);
-    MoveCursor(st, w);
+    MoveCursor(st, w, st.range(0) == 2);
 }
-BENCHMARK(BM_TimeCursorMove)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TimeCursorMove)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
+// Argument: 1 one cursor, 2 both.
 void BM_ResponseCursorMove(benchmark::State& st)
 {
     SharedState s = BusyState();
     Tfenreponse w(s);
-    MoveCursor(st, w);
+    MoveCursor(st, w, st.range(0) == 2);
 }
-BENCHMARK(BM_ResponseCursorMove)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ResponseCursorMove)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+// The graph alone: the cursor's line moves over the kept picture, the
+// read-out hidden (a move then costs the readings, the marks and the
+// repaint of two pixel columns).
+void BM_TimeCursorLineOnly(benchmark::State& st)
+{
+    SharedState s = BusyState();
+    Tfengraphe w(s);
+    w.show();
+    w.Redraw();
+    w.Cursors()->Step(0);
+    QObject::disconnect(w.Cursors(), nullptr, &w, nullptr);
+    w.Readout()->hide();
+    QApplication::processEvents();
+    int direction = 1;
+    for (auto _ : st) {
+        w.Cursors()->Step(direction);
+        direction = -direction;
+        benchmark::DoNotOptimize(ReadTimeCursors(s, *w.Cursors()->At(0), std::nullopt));
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_TimeCursorLineOnly)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

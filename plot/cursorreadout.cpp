@@ -4,9 +4,12 @@
 #include "widgets/vrlook.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QScreen>
+
+#include <algorithm>
 
 CursorReadout::CursorReadout(QWidget* graphWindow, const QString& title, const QString& objectName)
     : QWidget(graphWindow, Qt::Tool), m_graph(graphWindow), m_grid(new QGridLayout(this))
@@ -53,6 +56,13 @@ void CursorReadout::SetTable(const QStringList& headers, const std::vector<Reado
         m_keys = keys;
         m_headers = headers;
         const QFont font = VrLook::font(12);
+        // Value cells of a fixed size, wide enough for any number text: a
+        // new value repaints its cell and moves nothing.
+        const QFontMetrics fm(font);
+        int cellWidth = fm.horizontalAdvance(QStringLiteral("× -8.88E-308")) + 2;
+        for (const QString& h : headers)
+            cellWidth = std::max(cellWidth, QFontMetrics(VrLook::font(12, true)).horizontalAdvance(h) + 2);
+        const int cellHeight = fm.height() + 2;
         for (int c = 0; c < headers.size(); ++c) {
             auto* h = new QLabel(headers[c], this);
             h->setFont(VrLook::font(12, true));
@@ -72,16 +82,22 @@ void CursorReadout::SetTable(const QStringList& headers, const std::vector<Reado
                 auto* v = new QLabel(this);
                 v->setFont(font);
                 v->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+                v->setFixedSize(cellWidth, cellHeight);
+                v->setTextFormat(Qt::PlainText);
+                v->setAutoFillBackground(true);
+                v->setAttribute(Qt::WA_OpaquePaintEvent);
                 v->setObjectName(QStringLiteral("Lecture%1%2").arg(rows[r].Key).arg(c + 1));
-                v->setTextInteractionFlags(Qt::TextSelectableByMouse);
                 m_grid->addWidget(v, static_cast<int>(r) + 1, c + 1);
                 cells.push_back(v);
             }
             m_cells.push_back(cells);
         }
+        m_grid->activate();
+        adjustSize();
     }
     for (std::size_t r = 0; r < rows.size(); ++r) {
-        m_captions[r]->setText(rows[r].Caption);
+        if (m_captions[r]->text() != rows[r].Caption)
+            m_captions[r]->setText(rows[r].Caption);
         for (int c = 0; c < static_cast<int>(m_cells[r].size()); ++c) {
             QLabel* v = m_cells[r][c];
             const QString text = c < rows[r].Values.size() ? rows[r].Values[c] : QString();
@@ -95,23 +111,38 @@ void CursorReadout::SetTable(const QStringList& headers, const std::vector<Reado
             QAccessible::updateAccessibility(&changed);
         }
     }
-    adjustSize();
 }
 
 void CursorReadout::ShowBeside()
 {
+    if (isVisible())
+        return;
     adjustSize();
+    // Right of the graph's window, below it, left of it or above it: the
+    // first place on the screen that covers none of the program's windows;
+    // right of it when none does.
     const QRect g = m_graph->frameGeometry();
     const QScreen* screen = m_graph->screen();
     const QRect avail = screen ? screen->availableGeometry() : QRect(0, 0, 4000, 4000);
     const QSize size = frameGeometry().size().expandedTo(sizeHint());
-    QPoint at(g.right() + 4, g.top());
-    if (at.x() + size.width() > avail.right())
-        at = QPoint(g.left() - 4 - size.width(), g.top());
-    if (at.x() < avail.left())
-        at = QPoint(std::max(avail.left(), g.left()), g.bottom() + 4);
-    if (!isVisible()) {
-        move(at);
-        show();
+    const QPoint places[] = {{g.right() + 5, g.top()},
+                             {g.left(), g.bottom() + 5},
+                             {g.left() - 5 - size.width(), g.top()},
+                             {g.left(), g.top() - 5 - size.height()}};
+    QPoint at = places[0];
+    for (const QPoint& p : places) {
+        const QRect r(p, size);
+        if (!avail.contains(r))
+            continue;
+        bool free = true;
+        for (const QWidget* w : QApplication::topLevelWidgets())
+            if (w != this && w->isVisible() && !w->isMinimized() && w->frameGeometry().intersects(r))
+                free = false;
+        if (free) {
+            at = p;
+            break;
+        }
     }
+    move(at);
+    show();
 }
