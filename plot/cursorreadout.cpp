@@ -65,6 +65,7 @@ void CursorReadout::SetTable(const QStringList& headers, const std::vector<Reado
         const int cellHeight = fm.height() + 2;
         for (int c = 0; c < headers.size(); ++c) {
             auto* h = new QLabel(headers[c], this);
+            h->setPalette(palette());
             h->setFont(VrLook::font(12, true));
             h->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             h->setObjectName(QStringLiteral("LectureTitre%1").arg(c + 1));
@@ -73,6 +74,7 @@ void CursorReadout::SetTable(const QStringList& headers, const std::vector<Reado
         }
         for (std::size_t r = 0; r < rows.size(); ++r) {
             auto* caption = new QLabel(rows[r].Caption, this);
+            caption->setPalette(palette());
             caption->setFont(font);
             caption->setObjectName(QStringLiteral("LectureNom") + rows[r].Key);
             m_grid->addWidget(caption, static_cast<int>(r) + 1, 0);
@@ -84,8 +86,8 @@ void CursorReadout::SetTable(const QStringList& headers, const std::vector<Reado
                 v->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
                 v->setFixedSize(cellWidth, cellHeight);
                 v->setTextFormat(Qt::PlainText);
+                v->setPalette(palette());
                 v->setAutoFillBackground(true);
-                v->setAttribute(Qt::WA_OpaquePaintEvent);
                 v->setObjectName(QStringLiteral("Lecture%1%2").arg(rows[r].Key).arg(c + 1));
                 m_grid->addWidget(v, static_cast<int>(r) + 1, c + 1);
                 cells.push_back(v);

@@ -29,6 +29,7 @@ Tfenspectres::Tfenspectres(SharedState& state, QWidget* parent)
     LectureRaie = new QLabel(this);
     LectureRaie->setObjectName(QStringLiteral("LectureRaie"));
     LectureRaie->setAccessibleName(QStringLiteral("Lecture de la raie"));
+    LectureRaie->setWordWrap(true);
     LectureRaie->hide();
     PictureWidget()->setMouseTracking(true);
     PictureWidget()->setFocusPolicy(Qt::StrongFocus);
@@ -65,9 +66,12 @@ void Tfenspectres::ShowLine()
                              .arg(text(hz), mode, text(m_layout.LabelIn[k]), text(m_layout.LabelOut[k]));
     LectureRaie->setText(line);
     LectureRaie->setAccessibleName(QStringLiteral("Raie : ") + line);
-    LectureRaie->adjustSize();
+    // Under the picture, across the window, on two lines when one is too
+    // narrow for it.
     const QSize picture = PictureSize();
-    LectureRaie->move(PictureLeft, PictureTop + std::max(0, picture.height()) + 4);
+    const int width = std::max(1, this->width() - 2 * PictureLeft);
+    LectureRaie->setGeometry(PictureLeft, PictureTop + std::max(0, picture.height()) + 2, width,
+                             LectureRaie->heightForWidth(width));
     LectureRaie->show();
 }
 
@@ -126,6 +130,8 @@ void Tfenspectres::resizeEvent(QResizeEvent* e)
     const QSize size = PictureSize();
     if (size.width() > 150 && size.height() > 150)
         Redraw();
+    else
+        ShowLine();
 }
 
 void Tfenspectres::closeEvent(QCloseEvent* e)

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "filter/filterresponse.h"
+#include "filter/responsedrawing.h"
 #include "filter/responsewindow.h"
 #include "plot/cursorcore.h"
 #include "plot/cursorreadout.h"
@@ -255,6 +256,14 @@ void CursorsTest::copyDrawsTheCursors()
         VectorDocument(600, 300, [&](QPaintDevice& d) { DrawTimeGraphVector(d, s, 600, 300, times); });
     QVERIFY(paper.contains("#202020"));
     QVERIFY(!paper.contains("#900090"));
+    // The response's copy, likewise.
+    const double places[] = {2.0};
+    const QByteArray response = VectorDocument(
+        600, 400, [&](QPaintDevice& d) { DrawFilterResponseVector(d, s, false, 600, 400, places); });
+    QVERIFY(response.contains("#202020"));
+    const QByteArray plainResponse =
+        VectorDocument(600, 400, [&](QPaintDevice& d) { DrawFilterResponseVector(d, s, false, 600, 400); });
+    QVERIFY(!plainResponse.contains("#202020"));
 }
 
 void CursorsTest::responseAtTheCutoff()
@@ -322,6 +331,14 @@ void CursorsTest::spectraReadTheBars()
     QVERIFY(line->geometry().top() >= view->geometry().bottom());
     QVERIFY(line->geometry().right() < w.width() && line->geometry().bottom() < w.height());
     QCOMPARE(line->accessibleName(), QStringLiteral("Raie : ") + line->text());
+    // A narrow window puts the line on two lines, still whole.
+    w.resize(320, 288);
+    QVERIFY(line->geometry().right() < w.width() && line->geometry().bottom() < w.height());
+    QVERIFY(line->height() >= line->heightForWidth(line->width()));
+    QVERIFY(line->height() > line->fontMetrics().height());
+    // Escape puts the line away.
+    QTest::keyClick(view, Qt::Key_Escape);
+    QVERIFY(!line->isVisible());
 }
 
 QTEST_MAIN(CursorsTest)
