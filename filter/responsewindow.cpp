@@ -206,7 +206,7 @@ std::optional<double> Tfenreponse::SnapNext(double x, int direction)
 void Tfenreponse::ShowReadout()
 {
     if (!m_cursors->Shown()) {
-        m_readout->hide();
+        m_readout->Dismiss();
         return;
     }
     // dB and degrees: what lies below a billionth of a unit is rounding.

@@ -27,6 +27,26 @@ CursorReadout::CursorReadout(QWidget* graphWindow, const QString& title, const Q
     m_grid->setHorizontalSpacing(14);
     m_grid->setVerticalSpacing(2);
     m_grid->setSizeConstraint(QLayout::SetFixedSize);
+    graphWindow->installEventFilter(this);
+}
+
+void CursorReadout::Dismiss()
+{
+    m_wanted = false;
+    hide();
+}
+
+bool CursorReadout::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_graph) {
+        const QEvent::Type type = event->type();
+        if (type == QEvent::Hide || (type == QEvent::WindowStateChange && m_graph->isMinimized()))
+            hide();
+        else if (m_wanted && (type == QEvent::Show || type == QEvent::WindowStateChange) && m_graph->isVisible() &&
+                 !m_graph->isMinimized())
+            show();
+    }
+    return false;
 }
 
 QLabel* CursorReadout::Cell(const QString& key, int column) const
@@ -117,7 +137,8 @@ void CursorReadout::SetTable(const QStringList& headers, const std::vector<Reado
 
 void CursorReadout::ShowBeside()
 {
-    if (isVisible())
+    m_wanted = true;
+    if (isVisible() || !m_graph->isVisible() || m_graph->isMinimized())
         return;
     adjustSize();
     // Right of the graph's window, below it, left of it or above it: the

@@ -39,11 +39,20 @@ public:
     // screen has room there, else left of it, else below.
     void ShowBeside();
 
+    // Puts the read-out away: the cursors are gone.
+    void Dismiss();
+
     // The label of a value, or null.
     QLabel* Cell(const QString& key, int column) const;
 
+protected:
+    // The read-out goes while its graph's window is hidden or minimised
+    // and comes back with it.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QWidget* m_graph;
+    bool m_wanted = false; // shown by the cursors
     QGridLayout* m_grid;
     QStringList m_headers;
     std::vector<QString> m_keys;

@@ -102,7 +102,7 @@ std::vector<double> Tfengraphe::CursorTimes() const
 void Tfengraphe::ShowReadout()
 {
     if (!m_cursors->Shown()) {
-        m_readout->hide();
+        m_readout->Dismiss();
         return;
     }
     const std::optional<double> a = m_cursors->At(0), b = m_cursors->At(1);

@@ -284,6 +284,14 @@ void CursorsTest::responseAtTheCutoff()
     QCOMPARE(Text(out, "Phase", 0), QStringLiteral("-45"));
     QCOMPARE(Text(out, "Rang", 0), QStringLiteral("10"));
     QVERIFY(!out->frameGeometry().intersects(r.frameGeometry()));
+    // Closing the window takes the read-out with it; showing it again
+    // brings it back.
+    r.hide();
+    QVERIFY(!out->isVisible());
+    r.show();
+    QVERIFY(out->isVisible());
+    r.Cursors()->HideAll();
+    QVERIFY(!out->isVisible());
 }
 
 void CursorsTest::responseSnapsToItsPlaces()
