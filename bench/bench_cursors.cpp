@@ -84,15 +84,15 @@ void MoveCursor(benchmark::State& st, Window& w, bool both)
     }
 }
 
-// Argument: 0 the start-up state, one cursor; 1 the busy state (six
-// curves), one cursor; 2 the busy state, both cursors.
+// Arguments: the state (0 start-up: input and output; 1 busy: six
+// curves), the cursors shown (1 or 2).
 void BM_TimeCursorMove(benchmark::State& st)
 {
     SharedState s = st.range(0) == 0 ? StartState() : BusyState();
     Tfengraphe w(s);
-    MoveCursor(st, w, st.range(0) == 2);
+    MoveCursor(st, w, st.range(1) == 2);
 }
-BENCHMARK(BM_TimeCursorMove)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TimeCursorMove)->ArgsProduct({{0, 1}, {1, 2}})->Unit(benchmark::kMicrosecond);
 
 // Argument: 1 one cursor, 2 both.
 void BM_ResponseCursorMove(benchmark::State& st)
