@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "filter/responsedrawing.h"
 
+#include "plot/graphcursors.h"
+
 #include "numeric/numbers.h"
 #include "numeric/rounding.h"
 #include "plot/axes.h"
@@ -394,7 +396,8 @@ void DrawFilterResponse(QImage& target, const SharedState& state, bool asymptote
         ratio, RasterBackground(state.Display));
 }
 
-void DrawFilterResponseVector(QPaintDevice& metafile, const SharedState& state, bool asymptotes, int w, int h)
+void DrawFilterResponseVector(QPaintDevice& metafile, const SharedState& state, bool asymptotes, int w, int h,
+                              std::span<const double> cursors)
 {
     if (w <= 0 || h <= 0)
         return;
@@ -402,5 +405,14 @@ void DrawFilterResponseVector(QPaintDevice& metafile, const SharedState& state, 
     ComputeResponseView(state, ResponseSampleCount(w), view);
     PaintOnDevice(metafile, w, h, [&](QPainter& painter) {
         PaintFilterResponse(painter, state.Display, view, asymptotes, w, h, VectorStyle());
+        const ResponsePanels panels = ResponseLayout(view, w, h, state.Display.Plot);
+        for (std::size_t i = 0; i < cursors.size(); ++i) {
+            QPen pen(CursorColour(state.Display, false), 0, i == 0 ? Qt::SolidLine : Qt::DashLine);
+            pen.setCosmetic(true);
+            painter.setPen(pen);
+            const int x = panels.Gain.Column(cursors[i]);
+            for (const ResponsePanel* panel : {&panels.Gain, &panels.Phase})
+                painter.drawLine(x, panel->Top + panel->Frame.Top(), x, panel->Top + panel->Frame.Bottom());
+        }
     });
 }

@@ -42,6 +42,8 @@
 #include "plot/surface.h"
 #include "signal/sharedstate.h"
 
+#include <span>
+
 class QImage;
 class QPaintDevice;
 class QPainter;
@@ -88,4 +90,8 @@ void DrawFilterResponse(QImage& target, const SharedState& state, bool asymptote
 // The vector copy: the same picture laid out in w x h on `metafile` (an SVG
 // generator, say), without background fill, texts on white. The painter is
 // ended in every case.
-void DrawFilterResponseVector(QPaintDevice& metafile, const SharedState& state, bool asymptotes, int w, int h);
+// `cursors`, the log10 frequencies of the measuring cursors shown, are
+// drawn last through both panels (the second dashed), in the cursors'
+// colour (dark on the paper palette).
+void DrawFilterResponseVector(QPaintDevice& metafile, const SharedState& state, bool asymptotes, int w, int h,
+                              std::span<const double> cursors = {});

@@ -1,7 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "filter/responsewindow.h"
 
+#include "filter/responsecursor.h"
 #include "filter/responsedrawing.h"
+#include "numeric/numbers.h"
+#include "plot/cursorcore.h"
+#include "plot/cursorreadout.h"
+#include "plot/graphcursors.h"
+#include "widgets/pictureview.h"
 #include "spectrum/measurements.h"
 #include "widgets/accessibility.h"
 #include "widgets/tvrcheckled.h"
@@ -72,6 +78,17 @@ Tfenreponse::Tfenreponse(SharedState& state, QWidget* parent)
     BuildTable();
 
     connect(VrCheckLed1, &TVrCheckLed::OnChange, this, &Tfenreponse::VrCheckLed1Change);
+
+    m_cursors = new GraphCursors(PictureWidget());
+    PictureWidget()->setAccessibleName(QStringLiteral("Réponse du filtre"));
+    PictureWidget()->setAccessibleDescription(
+        QStringLiteral("C : curseurs, flèches : déplacer d'un pixel, Page préc. et Page suiv. : d'un dixième, "
+                       "1 et 2 : choisir le curseur, Maj et flèches : fréquence de coupure, points à -3 dB "
+                       "ou résonance suivants"));
+    m_cursors->SnapNear = [this](double x, int) { return SnapNear(x); };
+    m_cursors->SnapNext = [this](double x, int direction) { return SnapNext(x, direction); };
+    m_readout = new CursorReadout(this, QStringLiteral("Curseurs de la réponse"), QStringLiteral("LectureReponse"));
+    connect(m_cursors, &GraphCursors::Moved, this, &Tfenreponse::ShowReadout);
 
     const int tableHeight = Mesures->sizeHint().height();
     setMinimumSize(440, PictureTop + 200 + Gap + tableHeight + Gap);
@@ -145,16 +162,97 @@ void Tfenreponse::Redraw()
     if (size.width() > 50 && size.height() > 50)
         ShowPicture(size.width(), size.height());
     ShowMeasures();
+    if (m_cursors->Shown())
+        ShowReadout();
 }
 
 void Tfenreponse::PaintPicture(QImage& target, int w, int h, qreal ratio)
 {
     DrawFilterResponse(target, m_state, VrCheckLed1->Checked(), w, h, m_view, ratio);
+    m_frame = ResponseLayout(m_view, w, h, m_state.Display.Plot).Gain.Frame;
+    m_cursors->SetColour(CursorColour(m_state.Display, m_state.Display.BlackBackground));
+    m_cursors->SetFrame(m_frame);
 }
 
 void Tfenreponse::PaintVector(QPaintDevice& device, int w, int h)
 {
-    DrawFilterResponseVector(device, m_state, VrCheckLed1->Checked(), w, h);
+    DrawFilterResponseVector(device, m_state, VrCheckLed1->Checked(), w, h, CursorPlaces());
+}
+
+std::vector<double> Tfenreponse::CursorPlaces() const
+{
+    std::vector<double> places;
+    for (int i = 0; i < 2; ++i)
+        if (const std::optional<double> x = m_cursors->At(i))
+            places.push_back(*x);
+    return places;
+}
+
+std::optional<double> Tfenreponse::SnapNear(double x)
+{
+    std::optional<double> best;
+    for (const ResponseFeature& f : ResponseFeatures(m_state, m_view))
+        if (!best || std::abs(f.Log10Hz - x) < std::abs(*best - x))
+            best = f.Log10Hz;
+    return best;
+}
+
+std::optional<double> Tfenreponse::SnapNext(double x, int direction)
+{
+    std::vector<double> places;
+    for (const ResponseFeature& f : ResponseFeatures(m_state, m_view))
+        places.push_back(f.Log10Hz);
+    const double pixel = (m_frame.xMax - m_frame.xMin) / std::max(1, m_frame.Right() - m_frame.Left());
+    return NextFeature(places, x, direction, pixel / 4);
+}
+
+void Tfenreponse::ShowReadout()
+{
+    if (!m_cursors->Shown()) {
+        m_readout->Dismiss();
+        return;
+    }
+    // dB and degrees: what lies below a billionth of a unit is rounding.
+    auto text = [](double v) { return QString::fromStdString(ReadoutNumber(v, 1e-9)); };
+    auto db = [&](double v) { return std::isfinite(v) ? text(v) : QStringLiteral("-∞"); };
+    QStringList headers;
+    std::vector<ResponseReading> at;
+    for (int i = 0; i < 2; ++i)
+        if (const std::optional<double> x = m_cursors->At(i)) {
+            headers << QStringLiteral("Curseur %1").arg(i + 1);
+            at.push_back(ReadResponse(m_state, m_view, PowerOfTen(*x)));
+        }
+    const bool both = at.size() == 2;
+    if (both)
+        headers << QStringLiteral("Écart");
+    std::vector<ReadoutRow> rows = {
+        {QStringLiteral("F"), QStringLiteral("f (Hz)"), {}},
+        {QStringLiteral("Gain"), QStringLiteral("Gain (dB)"), {}},
+        {QStringLiteral("Phase"), QStringLiteral("Phase (°)"), {}},
+        {QStringLiteral("Rang"), QStringLiteral("Harmonique la plus proche"), {}},
+        {QStringLiteral("FH"), QStringLiteral("sa fréquence (Hz)"), {}},
+        {QStringLiteral("GainH"), QStringLiteral("son gain (dB)"), {}},
+        {QStringLiteral("PhaseH"), QStringLiteral("son déphasage (°)"), {}},
+    };
+    for (const ResponseReading& r : at) {
+        rows[0].Values << text(r.Hz);
+        rows[1].Values << db(r.GainDb);
+        rows[2].Values << text(r.PhaseDeg);
+        rows[3].Values << QString::number(r.NearestK);
+        rows[4].Values << text(r.NearestHz);
+        rows[5].Values << db(r.NearestGainDb);
+        rows[6].Values << text(r.NearestPhaseDeg);
+    }
+    if (both) {
+        rows[0].Values << QStringLiteral("× ") + text(at[1].Hz / at[0].Hz);
+        const double dDb = at[1].GainDb - at[0].GainDb;
+        rows[1].Values << (std::isfinite(dDb) ? text(dDb) : QStringLiteral("—"));
+        rows[2].Values << text(at[1].PhaseDeg - at[0].PhaseDeg);
+        for (int r = 3; r < 7; ++r)
+            rows[r].Values << QString();
+    }
+    m_readout->SetTable(headers, rows);
+    m_readout->ShowBeside();
 }
 
 void Tfenreponse::ShowMeasures()

@@ -16,10 +16,15 @@
 
 #include "filter/responsecurve.h"
 #include "plot/graphwindow.h"
+#include "plot/scale.h"
 #include "signal/sharedstate.h"
 
 #include <array>
+#include <optional>
+#include <vector>
 
+class CursorReadout;
+class GraphCursors;
 class QFrame;
 class QLabel;
 class QTableWidget;
@@ -53,6 +58,13 @@ public:
     // "ValeursMesures"), out of sight under the table the eye reads.
     QTableWidget* MeasureTable() const { return m_measureTable; }
 
+    // The measuring cursors over the picture, at log10 frequencies, and
+    // their read-out (plot/graphcursors.h); Shift snaps to the cut-off, the
+    // -3 dB points and the resonance peak.
+    GraphCursors* Cursors() const { return m_cursors; }
+    CursorReadout* Readout() const { return m_readout; }
+    std::vector<double> CursorPlaces() const;
+
 public slots:
     // Draws the picture and the measurements afresh, only while the window
     // is visible. The filter tables must be current (ApplyFilter has run).
@@ -75,6 +87,9 @@ private:
     void BuildTable();
     void PlaceTable();
     void ShowMeasures();
+    void ShowReadout();
+    std::optional<double> SnapNear(double x);
+    std::optional<double> SnapNext(double x, int direction);
 
     ResponseView m_view;
     TVrCheckLed* VrCheckLed1; // "Asymptotes"
@@ -82,4 +97,7 @@ private:
     QTableWidget* m_measureTable; // the same for screen readers, under it
     std::array<std::array<QLabel*, 2>, MeasureRowCount> m_values{};
     int m_redrawCount = 0;
+    GraphCursors* m_cursors;
+    CursorReadout* m_readout;
+    PlotFrame m_frame; // the frequency axis of the picture shown
 };

@@ -74,6 +74,9 @@ protected:
     // again for it.
     bool event(QEvent* e) override;
 
+    // The view showing the picture, over which the measuring cursors go.
+    PictureView* PictureWidget() const { return Image1; }
+
     SharedState& m_state;
 
 private:

@@ -2,10 +2,13 @@
 #include "plot/repres.h"
 
 #include "numeric/rounding.h"
+#include "plot/cursorreadout.h"
+#include "plot/graphcursors.h"
 #include "plot/plottext.h"
 #include "plot/timegraph.h"
 #include "spectrum/measurements.h"
 #include "widgets/artwork.h"
+#include "widgets/pictureview.h"
 #include "widgets/txibutton.h"
 #include "widgets/vrpanel.h"
 
@@ -13,6 +16,9 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QToolButton>
+
+#include <algorithm>
+#include <cstdlib>
 
 using VrPanel::Place;
 
@@ -78,7 +84,95 @@ Tfengraphe::Tfengraphe(SharedState& state, QWidget* parent)
     connect(XiButton3, &TXiButton::OnClick, this, &Tfengraphe::XiButton3Click);
     connect(UpDown1, &TUpDown::OnClick, this, &Tfengraphe::UpDown1Click);
 
+    m_cursors = new GraphCursors(PictureWidget());
+    PictureWidget()->setAccessibleName(QStringLiteral("Graphe temporel"));
+    PictureWidget()->setAccessibleDescription(
+        QStringLiteral("C : curseurs, flèches : déplacer d'un pixel, Page préc. et Page suiv. : d'un dixième, "
+                       "1 et 2 : choisir le curseur, Maj et flèches : extremum ou passage par zéro suivant"));
+    m_cursors->SnapNear = [this](double t, int row) { return SnapNear(t, row); };
+    m_cursors->SnapNext = [this](double t, int direction) { return SnapNext(t, direction); };
+    m_readout = new CursorReadout(this, QStringLiteral("Curseurs du graphe temporel"), QStringLiteral("LectureTemps"));
+    connect(m_cursors, &GraphCursors::Moved, this, &Tfengraphe::ShowReadout);
+
     setGeometry(17, 110, 523, 319);
+}
+
+std::vector<double> Tfengraphe::CursorTimes() const
+{
+    std::vector<double> times;
+    for (int i = 0; i < 2; ++i)
+        if (const std::optional<double> t = m_cursors->At(i))
+            times.push_back(*t);
+    return times;
+}
+
+void Tfengraphe::ShowReadout()
+{
+    if (!m_cursors->Shown()) {
+        m_readout->Dismiss();
+        return;
+    }
+    const std::optional<double> a = m_cursors->At(0), b = m_cursors->At(1);
+    const bool both = a && b;
+    const TimeReading r = ReadTimeCursors(m_state, a ? *a : *b, both ? b : std::nullopt);
+    // What lies a billion times below the axes' spans is rounding.
+    const double valueNoise = 1e-9 * std::max(std::abs(m_state.View.ValueMin), std::abs(m_state.View.ValueMax));
+    const double timeNoise = 1e-9 * std::abs(m_state.View.TimeEnd - m_state.View.TimeStart);
+    auto text = [&](double v) { return QString::fromStdString(ReadoutNumber(v, valueNoise)); };
+    auto time = [&](double v) { return QString::fromStdString(ReadoutNumber(v, timeNoise)); };
+    QStringList headers;
+    if (a)
+        headers << QStringLiteral("Curseur 1");
+    if (b)
+        headers << QStringLiteral("Curseur 2");
+    if (both)
+        headers << QStringLiteral("Écart");
+    std::vector<ReadoutRow> rows;
+    ReadoutRow t{QStringLiteral("T"), QStringLiteral("t (s)"), {time(r.T1)}};
+    if (both)
+        t.Values << time(*r.T2) << time(r.DeltaT);
+    rows.push_back(t);
+    for (const CurveReading& c : r.Curves) {
+        QString key;
+        switch (c.Curve.Kind) {
+        case CurveKind::Ideal: key = QStringLiteral("Ideal"); break;
+        case CurveKind::Harmonic: key = QStringLiteral("H%1").arg(c.Curve.K); break;
+        case CurveKind::Input: key = QStringLiteral("Entree"); break;
+        case CurveKind::Output: key = QStringLiteral("Sortie"); break;
+        }
+        ReadoutRow row{key, QString::fromStdString(CurveName(c.Curve)), {text(c.At1)}};
+        if (both)
+            row.Values << text(c.At2) << text(c.Difference);
+        rows.push_back(row);
+    }
+    if (both)
+        rows.push_back({QStringLiteral("InverseT"), QStringLiteral("1 / Δt (Hz)"),
+                        {QString(), QString(), r.InverseDeltaT ? QString::fromStdString(ReadoutNumber(*r.InverseDeltaT)) : QStringLiteral("—")}});
+    m_readout->SetTable(headers, rows);
+    m_readout->ShowBeside();
+}
+
+std::optional<double> Tfengraphe::SnapNear(double t, int row)
+{
+    // The curve drawn nearest to the click, then its feature nearest to t.
+    int best = -1;
+    for (const CurveId c : ShownCurves(m_state)) {
+        const int distance = std::abs(m_frame.Row(CurveValue(m_state, c, t)) - row);
+        if (best < 0 || distance <= best) {
+            best = distance;
+            m_snapCurve = c;
+        }
+    }
+    return NearestFeature(CurveFeatures(m_state, m_snapCurve, m_frame.xMin, m_frame.xMax), t);
+}
+
+std::optional<double> Tfengraphe::SnapNext(double t, int direction)
+{
+    const std::vector<CurveId> shown = ShownCurves(m_state);
+    if (std::find(shown.begin(), shown.end(), m_snapCurve) == shown.end())
+        m_snapCurve = CurveId{CurveKind::Input, 0};
+    const double pixel = (m_frame.xMax - m_frame.xMin) / std::max(1, m_frame.Right() - m_frame.Left());
+    return NextFeature(CurveFeatures(m_state, m_snapCurve, m_frame.xMin, m_frame.xMax), t, direction, pixel / 4);
 }
 
 GraphSize Tfengraphe::PictureSize() const
@@ -91,16 +185,21 @@ void Tfengraphe::Redraw()
     const GraphSize size = PictureSize();
     if (size.Drawable())
         ShowPicture(size.Width, size.Height);
+    if (m_cursors->Shown())
+        ShowReadout();
 }
 
 void Tfengraphe::PaintPicture(QImage& target, int w, int h, qreal ratio)
 {
     DrawTimeGraph(target, m_state, w, h, ratio);
+    m_frame = TimeGraphFrame(m_state, w, h);
+    m_cursors->SetColour(CursorColour(m_state.Display, m_state.Display.BlackBackground));
+    m_cursors->SetFrame(m_frame);
 }
 
 void Tfengraphe::PaintVector(QPaintDevice& device, int w, int h)
 {
-    DrawTimeGraphVector(device, m_state, w, h);
+    DrawTimeGraphVector(device, m_state, w, h, CursorTimes());
 }
 
 GraphFacts Tfengraphe::Facts() const

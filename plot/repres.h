@@ -4,11 +4,17 @@
 // The time-graph window: the picture of the time graph, the time zoom and
 // the output scale factor.
 
+#include "plot/cursorcore.h"
 #include "plot/graphwindow.h"
 #include "plot/sampling.h"
 #include "signal/sharedstate.h"
 
 #include <QWidget>
+
+#include <vector>
+
+class CursorReadout;
+class GraphCursors;
 
 class QLabel;
 class QToolButton;
@@ -47,6 +53,13 @@ public:
     // enough; smaller, the last picture stays.
     void Redraw() override;
 
+    // The measuring cursors over the picture and their read-out (see
+    // plot/graphcursors.h); the instants of those shown, first cursor
+    // first, as copies and exports draw them.
+    GraphCursors* Cursors() const { return m_cursors; }
+    CursorReadout* Readout() const { return m_readout; }
+    std::vector<double> CursorTimes() const;
+
 signals:
     // Every change made here ends in the recompute-and-redraw cycle.
     void RecomputeRequested(bool rescale);
@@ -65,6 +78,15 @@ private:
     void XiButton3Click();
     void UpDown1Click(TUpDown* sender, bool up);
     void Zoom(double factor);
+    // The read-out follows the cursors and the state.
+    void ShowReadout();
+    std::optional<double> SnapNear(double t, int row);
+    std::optional<double> SnapNext(double t, int direction);
+
+    GraphCursors* m_cursors;
+    CursorReadout* m_readout;
+    PlotFrame m_frame;
+    CurveId m_snapCurve; // the curve the keyboard snaps to: the last one clicked near
 
     TXiButton* XiButton2; // "/ 2"
     TXiButton* XiButton3; // "x 2"

@@ -2,6 +2,7 @@
 #include "plot/timegraph.h"
 
 #include "plot/axes.h"
+#include "plot/graphcursors.h"
 #include "plot/pixelline.h"
 #include "plot/plottext.h"
 #include "plot/sampling.h"
@@ -93,7 +94,14 @@ private:
 
 } // namespace
 
-void PaintTimeGraph(QPainter& painter, const SharedState& state, int w, int h, const SurfaceStyle& style)
+PlotFrame TimeGraphFrame(const SharedState& state, int w, int h)
+{
+    const FontMeasure fm(PlotFont(state.Display.Plot));
+    return TimeFrame(state.View, state.Display.Plot, fm, w, h);
+}
+
+void PaintTimeGraph(QPainter& painter, const SharedState& state, int w, int h, const SurfaceStyle& style,
+                    std::span<const double> cursors)
 {
     const DisplaySettings& d = state.Display;
     const TimeGraphView& view = state.View;
@@ -132,6 +140,14 @@ void PaintTimeGraph(QPainter& painter, const SharedState& state, int w, int h, c
         colours.push_back(d.OutputColour);
     }
     curves.Draw(colours, series);
+
+    for (std::size_t i = 0; i < cursors.size(); ++i) {
+        QPen pen(CursorColour(d, style.Raster && d.BlackBackground), 0, i == 0 ? Qt::SolidLine : Qt::DashLine);
+        pen.setCosmetic(true);
+        painter.setPen(pen);
+        const int x = frame.Column(cursors[i]);
+        painter.drawLine(x, frame.Top(), x, frame.Bottom());
+    }
 }
 
 void DrawTimeGraph(QImage& target, const SharedState& state, int w, int h, qreal ratio)
@@ -146,7 +162,9 @@ void DrawTimeGraph(QImage& target, const SharedState& state, int w, int h, qreal
         ratio, RasterBackground(state.Display));
 }
 
-void DrawTimeGraphVector(QPaintDevice& metafile, const SharedState& state, int w, int h)
+void DrawTimeGraphVector(QPaintDevice& metafile, const SharedState& state, int w, int h,
+                         std::span<const double> cursors)
 {
-    PaintOnDevice(metafile, w, h, [&](QPainter& painter) { PaintTimeGraph(painter, state, w, h, VectorStyle()); });
+    PaintOnDevice(metafile, w, h,
+                  [&](QPainter& painter) { PaintTimeGraph(painter, state, w, h, VectorStyle(), cursors); });
 }

@@ -3,12 +3,21 @@
 
 #include "spectrum/spectrumdrawing.h"
 #include "widgets/artwork.h"
+#include "widgets/pictureview.h"
 #include "widgets/txibutton.h"
 #include "widgets/vrpanel.h"
 
+#include "plot/cursorcore.h"
+
 #include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QResizeEvent>
+
+#include <algorithm>
+#include <cmath>
 
 Tfenspectres::Tfenspectres(SharedState& state, QWidget* parent)
     : GraphWindow(state, QStringLiteral("Spectre(s)"), parent)
@@ -16,7 +25,80 @@ Tfenspectres::Tfenspectres(SharedState& state, QWidget* parent)
     XiButton2 = VrPanel::CaptionButton(this, "XiButton2", QStringLiteral("Valeurs"), QStringLiteral("Valeurs des raies"),
                                        ButtonGlyph(GlyphKind::Values, 32, ArtworkRatio()), 120);
     connect(XiButton2, &TXiButton::OnClick, this, &Tfenspectres::XiButton2Click);
+
+    LectureRaie = new QLabel(this);
+    LectureRaie->setObjectName(QStringLiteral("LectureRaie"));
+    LectureRaie->setAccessibleName(QStringLiteral("Lecture de la raie"));
+    LectureRaie->setWordWrap(true);
+    LectureRaie->hide();
+    PictureWidget()->setMouseTracking(true);
+    PictureWidget()->setFocusPolicy(Qt::StrongFocus);
+    PictureWidget()->setAccessibleName(QStringLiteral("Spectres"));
+    PictureWidget()->setAccessibleDescription(QStringLiteral("Flèches gauche et droite : raie précédente ou suivante"));
+    PictureWidget()->installEventFilter(this);
     setGeometry(3, 454, 565, 288);
+}
+
+void Tfenspectres::ReadLine(int rank)
+{
+    m_rank = std::clamp(rank, -1, HarmonicCount);
+    ShowLine();
+}
+
+void Tfenspectres::ShowLine()
+{
+    if (m_rank < 0 || !m_layout.Drawn) {
+        LectureRaie->hide();
+        return;
+    }
+    const int k = m_rank;
+    auto text = [](double v) { return QString::fromStdString(ReadoutNumber(v)); };
+    QString mode;
+    switch (m_state.Display.SpectrumMode) {
+    case SpectrumMode::Percent: mode = QStringLiteral("en % de la pleine échelle"); break;
+    case SpectrumMode::Amplitude: mode = QStringLiteral("valeurs crête"); break;
+    case SpectrumMode::Rms: mode = QStringLiteral("valeurs efficaces"); break;
+    }
+    const double hz = static_cast<double>(k) * m_state.Signal.FundamentalHz;
+    const QString line = QStringLiteral("Rang %1%2 : %3 Hz — %4 : entrée %5, sortie %6")
+                             .arg(k)
+                             .arg(k == 0 ? QStringLiteral(" (valeur moyenne)") : QString())
+                             .arg(text(hz), mode, text(m_layout.LabelIn[k]), text(m_layout.LabelOut[k]));
+    LectureRaie->setText(line);
+    LectureRaie->setAccessibleName(QStringLiteral("Raie : ") + line);
+    // Under the picture, across the window, on two lines when one is too
+    // narrow for it.
+    const QSize picture = PictureSize();
+    const int width = std::max(1, this->width() - 2 * PictureLeft);
+    LectureRaie->setGeometry(PictureLeft, PictureTop + std::max(0, picture.height()) + 2, width,
+                             LectureRaie->heightForWidth(width));
+    LectureRaie->show();
+}
+
+bool Tfenspectres::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != PictureWidget())
+        return false;
+    if (event->type() == QEvent::MouseMove) {
+        const PlotFrame f = SpectrumRankFrame(m_state.Display, m_pictureWidth, 0);
+        const int x = static_cast<QMouseEvent*>(event)->position().toPoint().x();
+        const double rank = ColumnToValue(f.Left(), f.Right(), std::clamp(x, f.Left(), f.Right()), f.xMin, f.xMax);
+        ReadLine(std::clamp(static_cast<int>(std::lround(rank)), 0, HarmonicCount));
+        return false;
+    }
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Right || key == Qt::Key_Left) {
+            const int step = key == Qt::Key_Right ? 1 : -1;
+            ReadLine(m_rank < 0 ? 0 : std::clamp(m_rank + step, 0, HarmonicCount));
+            return true;
+        }
+        if (key == Qt::Key_Escape && m_rank >= 0) {
+            ReadLine(-1);
+            return true;
+        }
+    }
+    return false;
 }
 
 QSize Tfenspectres::PictureSize() const
@@ -33,6 +115,8 @@ void Tfenspectres::Redraw()
 void Tfenspectres::PaintPicture(QImage& target, int w, int h, qreal ratio)
 {
     m_layout = DrawSpectra(target, m_state, w, h, ratio);
+    m_pictureWidth = w;
+    ShowLine();
 }
 
 void Tfenspectres::PaintVector(QPaintDevice& device, int w, int h)
@@ -83,6 +167,8 @@ void Tfenspectres::resizeEvent(QResizeEvent* e)
     const QSize size = PictureSize();
     if (size.width() > 150 && size.height() > 150)
         Redraw();
+    else
+        ShowLine();
 }
 
 void Tfenspectres::closeEvent(QCloseEvent* e)

@@ -10,6 +10,7 @@
 
 #include <QSize>
 
+class QLabel;
 class TXiButton;
 
 class Tfenspectres : public GraphWindow {
@@ -30,6 +31,13 @@ public:
     // the same scale and moves nothing.
     const SpectrumLayout& Layout() const { return m_layout; }
 
+    // The line read under the picture: the mouse over a bar, or Left and
+    // Right while the picture has the focus, gives its rank, frequency and
+    // the input's and output's values in the chosen mode. -1: none.
+    int ReadRank() const { return m_rank; }
+    QLabel* RankReadout() const { return LectureRaie; }
+    void ReadLine(int rank);
+
 signals:
     // The user closed the window with its close box: the spectra it showed
     // are no longer asked for.
@@ -44,11 +52,17 @@ protected:
     // smaller, the last picture stays.
     void resizeEvent(QResizeEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // "Valeurs": the values over the lines on or off, redrawn at once.
     void XiButton2Click();
 
+    void ShowLine();
+
     SpectrumLayout m_layout;
     TXiButton* XiButton2;
+    QLabel* LectureRaie;
+    int m_rank = -1;
+    int m_pictureWidth = 0;
 };

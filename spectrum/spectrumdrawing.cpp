@@ -193,6 +193,18 @@ SpectrumStyle VectorSpectrumStyle()
     return {VectorStyle(), 10, "Sortiex"};
 }
 
+PlotFrame SpectrumRankFrame(const DisplaySettings& display, int w, int h)
+{
+    PlotFrame frame;
+    frame.xMin = -1;
+    frame.xMax = 12;
+    frame.xStep = 1;
+    frame.W = w;
+    frame.H = h;
+    FitMarginsToFont(frame, PlotFont(display.Plot));
+    return frame;
+}
+
 void PaintSpectra(QPainter& painter, const SharedState& state, const SpectrumLayout& layout, int w, int h,
                   const SpectrumStyle& style)
 {

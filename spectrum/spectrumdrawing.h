@@ -47,6 +47,10 @@ SpectrumStyle VectorSpectrumStyle();
 void PaintSpectra(QPainter& painter, const SharedState& state, const SpectrumLayout& layout, int w, int h,
                   const SpectrumStyle& style);
 
+// The horizontal frame of the ranks in a w x h picture: rank k (-1 .. 12
+// on the axis, 0 .. 12 drawn) stands at column Column(k).
+PlotFrame SpectrumRankFrame(const DisplaySettings& display, int w, int h);
+
 // The raster picture of w x h logical pixels at the device pixel ratio
 // `ratio` (see PaintOnRaster) handed to `target`; nothing for a picture of
 // zero or negative size. SpectrumMax is updated first (ComputeSpectrumLayout), then
