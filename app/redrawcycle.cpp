@@ -43,6 +43,8 @@ void RedrawCycle::RecomputeAndRedraw(bool rescale)
         DrawSpectra();
     if (m_fenreponse)
         m_fenreponse->Redraw();
+    if (m_afterRedraw)
+        m_afterRedraw();
 }
 
 void RedrawCycle::DrawSpectra()

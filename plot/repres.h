@@ -47,6 +47,9 @@ public:
     // enough; smaller, the last picture stays.
     void Redraw() override;
 
+    // The output scale factor's read-out shows the state's factor.
+    void ShowOutputScaleFactor();
+
 signals:
     // Every change made here ends in the recompute-and-redraw cycle.
     void RecomputeRequested(bool rescale);
