@@ -163,7 +163,7 @@ void Tfensynth::Connect()
 
 // Tab runs over the panel as it reads: presets, the f0 area, the mean
 // column, the harmonic columns left to right, the filter group, the filter
-// controls, the output group.
+// controls, "Fichier", the output group.
 void Tfensynth::SetTabOrder()
 {
     QList<QWidget*> order;
@@ -172,7 +172,9 @@ void Tfensynth::SetTabOrder()
     order << VrCheckLed13 << VrDemoButton2 << VrSlidermoy << VrDemoButton1 << BitBtn1;
     for (int k = 1; k <= HarmonicCount; ++k)
         order << m_columns[k].VrCheckLed << m_columns[k].Vramp << m_columns[k].VrSwitch;
-    order << m_filter->TabOrder() << VrCheckLed19 << VrCheckLed20 << VrCheckLed21 << BoutonFichier;
+    // "Fichier", below the filter controls, comes before the output group so
+    // that the output LEDs stay last.
+    order << m_filter->TabOrder() << BoutonFichier << VrCheckLed19 << VrCheckLed20 << VrCheckLed21;
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
