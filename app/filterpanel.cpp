@@ -111,13 +111,17 @@ FilterPanel::FilterPanel(QWidget* window, SharedState& state, DialogService& dia
                                                       VrDigitGroup1, VrTrackBar1})
         w->hide();
 
-    m_hiddenNotice = Place(new QLabel(QStringLiteral("Filtre caché : à vous de le trouver\nd'après les spectres et le son."),
-                                      GroupBox1),
-                           "FiltreCache", 10, 24, 300, 72);
-    m_hiddenNotice->setFont(VrLook::font(13, true));
-    m_hiddenNotice->setAlignment(Qt::AlignCenter);
+    m_hiddenNotice = Place(new QLabel(QStringLiteral("Filtre caché : à vous de le trouver"), GroupBox1),
+                           "FiltreCache", 10, 30, 300, 24);
+    m_hiddenHint = Place(new QLabel(QStringLiteral("d'après les spectres et le son."), GroupBox1),
+                         "FiltreCacheIndice", 10, 58, 300, 24);
+    for (QLabel* l : {m_hiddenNotice, m_hiddenHint}) {
+        l->setFont(VrLook::font(13, true));
+        l->setAlignment(Qt::AlignCenter);
+        l->hide();
+    }
     m_hiddenNotice->setAccessibleName(QStringLiteral("Filtre caché"));
-    m_hiddenNotice->hide();
+    m_hiddenNotice->setAccessibleDescription(QStringLiteral("À vous de le trouver d'après les spectres et le son."));
 
     for (int r = 0; r < 7; ++r)
         connect(m_filterLed[r], &TVrCheckLed::OnChange, this, [this, r] { FilterLedChange(r); });
@@ -177,6 +181,7 @@ void FilterPanel::SetHidden(bool hidden)
     for (TVrCheckLed* led : m_filterLed)
         led->setVisible(!hidden);
     m_hiddenNotice->setVisible(hidden);
+    m_hiddenHint->setVisible(hidden);
     for (int r = 0; r < 7; ++r)
         if (FilterRows[r].kind == m_state.Filter.Kind)
             ShowRow(r);

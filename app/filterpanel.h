@@ -101,4 +101,5 @@ private:
     TVrDigitGroup* VrDigitGroup1;
     TVrTrackBar* VrTrackBar1;
     QLabel* m_hiddenNotice; // "Filtre caché"
+    QLabel* m_hiddenHint;
 };

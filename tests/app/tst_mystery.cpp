@@ -19,15 +19,15 @@ class TestMystery : public ProgramTest {
 
     LessonSession& Session() { return m_program->Session(); }
 
-    // The example with a band-pass of 300 Hz, m = 0.5 and G0 = 2, the
-    // response window asked for.
+    // The example with a band-pass of 300 Hz, m = 0.5 and G0 = 2, every
+    // window asked for.
     static Lesson Mystery(bool hidden)
     {
         Lesson l = *ReadLessonFile(QStringLiteral(LESSON_FIXTURES "/exemple.seance")).Read;
         l.Filter = FilterKind::BandPass;
         l.StaticGain = 2;
         l.FilterHidden = hidden;
-        l.ResponseOpen = true;
+        l.ResponseOpen = l.SoundOpen = l.SettingsOpen = true;
         l.Consigne = "Quel est ce filtre ?";
         return l;
     }
@@ -59,6 +59,7 @@ private slots:
     {
         Session().Restore(Mystery(true));
         QVERIFY(!m_program->fenreponse().isVisible());
+        QVERIFY(m_program->fenetson().isVisible() && m_program->Form2().isVisible());
         const QStringList giveAways = {"Amplificateur", "Passe-", "Coupe-bande", "Bande pass", "Ao =", "m=",
                                        "f0=",           "300",    "0.5",         "0,5",       "KHz"};
         for (const QString& text : ShownTexts())
