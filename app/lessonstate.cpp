@@ -40,6 +40,8 @@ void LessonSession::Restore(const Lesson& l)
     SharedState& s = p.State();
     Tfensynth& main = p.fensynth();
     const DisplaySettings before = s.Display;
+    // Each control moved would redraw everything: one redraw at the end.
+    p.Cycle().Hold();
 
     // While a hidden filter is set, nothing may show it.
     if (l.FilterHidden)
@@ -69,7 +71,8 @@ void LessonSession::Restore(const Lesson& l)
     p.Form2().ShowDisplay(before);
     p.fengraphe().ShowOutputScaleFactor();
     ResetTimeRange(s);
-    p.Cycle().Redraw();
+    p.Cycle().Redraw(); // the one redraw, made by the release
+    p.Cycle().Release();
 
     if (m_windowsFollow) {
         p.Form2().setVisible(l.SettingsOpen);
