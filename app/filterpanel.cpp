@@ -19,9 +19,11 @@
 #include "widgets/tvrnum.h"
 #include "widgets/tvrtrackbar.h"
 #include "widgets/tvrwheel.h"
+#include "widgets/vrlook.h"
 #include "widgets/vrpanel.h"
 
 #include <QLabel>
+#include <QSignalBlocker>
 
 using VrPanel::Named;
 using VrPanel::Place;
@@ -122,6 +124,18 @@ FilterPanel::FilterPanel(QWidget* window, SharedState& state, DialogService& dia
                                                       VrDigitGroup1, VrTrackBar1})
         w->hide();
 
+    m_hiddenNotice = Place(new QLabel(QStringLiteral("Filtre caché : à vous de le trouver"), GroupBox1),
+                           "FiltreCache", 10, 30, 300, 24);
+    m_hiddenHint = Place(new QLabel(QStringLiteral("d'après les spectres et le son."), GroupBox1),
+                         "FiltreCacheIndice", 10, 58, 300, 24);
+    for (QLabel* l : {m_hiddenNotice, m_hiddenHint}) {
+        l->setFont(VrLook::font(13, true));
+        l->setAlignment(Qt::AlignCenter);
+        l->hide();
+    }
+    m_hiddenNotice->setAccessibleName(QStringLiteral("Filtre caché"));
+    m_hiddenNotice->setAccessibleDescription(QStringLiteral("À vous de le trouver d'après les spectres et le son."));
+
     for (int r = 0; r < 7; ++r)
         connect(m_filterLed[r], &TVrCheckLed::OnChange, this, [this, r] { FilterLedChange(r); });
     connect(VrWheel1, &TVrWheel::OnChange, this, &FilterPanel::VrWheel1Change);
@@ -160,23 +174,80 @@ void FilterPanel::ShowCutoff(bool shown)
     Label12->setVisible(shown && m_cutoffTyped);
 }
 
-void FilterPanel::ShowFilterControls(bool frequency, bool damping, bool bandwidth)
+void FilterPanel::ShowRow(int row)
 {
-    ShowCutoff(frequency);
-    VrWheel1->setVisible(frequency);
+    const FilterRow& r = FilterRows[row];
+    const bool shown = !m_hidden;
+    ShowCutoff(shown && r.frequency);
+    VrWheel1->setVisible(shown && r.frequency);
     for (QWidget* w : std::initializer_list<QWidget*>{Label10, VrDigitGroup1, VrTrackBar1})
-        w->setVisible(damping);
-    GroupBox3->setVisible(bandwidth);
+        w->setVisible(shown && r.damping);
+    GroupBox3->setVisible(shown && r.bandwidth);
+    VrBitmapImage1->setBitmapIndex(row);
+}
+
+void FilterPanel::SetHidden(bool hidden)
+{
+    m_hidden = hidden;
+    for (QWidget* w : std::initializer_list<QWidget*>{VrBitmapImage1, Label16, Label17})
+        w->setVisible(!hidden);
+    for (TVrCheckLed* led : m_filterLed)
+        led->setVisible(!hidden);
+    m_hiddenNotice->setVisible(hidden);
+    m_hiddenHint->setVisible(hidden);
+    for (int r = 0; r < 7; ++r)
+        if (FilterRows[r].kind == m_state.Filter.Kind)
+            ShowRow(r);
+}
+
+void FilterPanel::Restore(FilterKind kind, double cutoffHz, bool cutoffTyped, double damping, double staticGain)
+{
+    FilterState& f = m_state.Filter;
+    f.StaticGain = staticGain;
+    Label17->setCaption(NumberText(staticGain));
+    f.CutoffHz = cutoffHz;
+    m_cutoffTyped = cutoffTyped;
+    if (cutoffTyped) {
+        SetText(Label11, QStringLiteral("Hz"));
+        Label12->setCaption(NumberText(cutoffHz) + QStringLiteral("Hz"));
+    } else {
+        // The wheel in the decade whose turn holds the cut-off, at the
+        // position nearest to it; the read-out as the wheel shows it.
+        const WheelSetting wheel = WheelFor(cutoffHz);
+        m_wheelDecade = wheel.Decade;
+        m_wheelLastPercent = WheelPercent(wheel.Position);
+        {
+            const QSignalBlocker quiet(VrWheel1);
+            VrWheel1->setPosition(wheel.Position);
+        }
+        const FrequencyReadout r = CutoffReadout(cutoffHz);
+        if (r.Shown) {
+            SetText(Label11, QString::fromStdString(r.Unit));
+            VrNum1->setValue(r.Value);
+        }
+    }
+    f.Damping = damping;
+    VrDigitGroup1->setValue(damping);
+    {
+        const QSignalBlocker quiet(VrTrackBar1);
+        VrTrackBar1->setPosition(Round(static_cast<long double>(damping) * 200));
+    }
+    ShowBandwidth();
+    for (int r = 0; r < 7; ++r) {
+        if (FilterRows[r].kind != kind)
+            continue;
+        m_filterLed[r]->setChecked(true); // its handler shows the controls and redraws when it changes
+        f.Kind = kind;
+        ShowRow(r);
+    }
 }
 
 void FilterPanel::FilterLedChange(int row)
 {
     if (!m_filterLed[row]->Checked())
         return;
-    const FilterRow& r = FilterRows[row];
-    ShowFilterControls(r.frequency, r.damping, r.bandwidth);
-    VrBitmapImage1->setBitmapIndex(row);
-    m_state.Filter.Kind = r.kind;
+    ShowRow(row);
+    m_state.Filter.Kind = FilterRows[row].kind;
     m_cycle.Redraw();
 }
 

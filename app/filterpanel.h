@@ -45,6 +45,18 @@ public:
     // The controls in reading order, for the window's Tab order.
     QList<QWidget*> TabOrder() const;
 
+    // A filter set as a whole (a lesson opened): model, cut-off (shown as
+    // typed, or on the wheel in the decade that holds it), damping on the
+    // track bar and static gain; the model LED's own handler redraws.
+    void Restore(FilterKind kind, double cutoffHz, bool cutoffTyped, double damping, double staticGain);
+    bool CutoffTyped() const { return m_cutoffTyped; }
+
+    // The mystery-filter exercise: the model, the picture, the gain, the
+    // cut-off, the damping and the bandwidth are put away and a notice
+    // stands in the model group; the filter still acts.
+    void SetHidden(bool hidden);
+    bool Hidden() const { return m_hidden; }
+
 private:
     // BandwidthHz from the cut-off and the damping, shown in its box.
     void ShowBandwidth();
@@ -56,7 +68,8 @@ private:
     void VrTrackBar1Change();
     void entrefrqmanu();
     void Label17Click();
-    void ShowFilterControls(bool frequency, bool damping, bool bandwidth);
+    // The controls of model `row` shown (none while hidden), its picture.
+    void ShowRow(int row);
     // The cut-off is shown once: as the typed value or as the wheel's
     // read-out, whichever set it last; not at all when hidden.
     void ShowCutoff(bool shown);
@@ -68,6 +81,7 @@ private:
     int m_wheelDecade = 1;      // WheelDecade
     int m_wheelLastPercent = 0; // WheelLastPercent
     bool m_cutoffTyped = false; // the cut-off was last set by typing it
+    bool m_hidden = false;
 
     TVrDisplay* GroupBox1; // "Type de filtre "
     std::array<TVrCheckLed*, 7> m_filterLed{}; // VrCheckLed14 .. 18, 22, 23
@@ -86,4 +100,6 @@ private:
     QLabel* Label10; // " m="
     TVrDigitGroup* VrDigitGroup1;
     TVrTrackBar* VrTrackBar1;
+    QLabel* m_hiddenNotice; // "Filtre caché"
+    QLabel* m_hiddenHint;
 };

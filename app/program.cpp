@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/program.h"
 
+#include "app/lessonsession.h"
 #include "app/simplefour.h"
 #include "filter/responsewindow.h"
 #include "plot/repres.h"
@@ -90,10 +91,14 @@ Program::Program(DialogService& dialogs, SoundPort* soundPort)
     Tfenetson* fenetson = m_fenetson.get();
     QObject::connect(fensynth, &Tfensynth::SoundRequested, fenetson, &Tfenetson::SoundButtonClick);
     QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, fenetson, &Tfenetson::StopSound);
+
+    m_session = new LessonSession(*this, dialogs);
 }
 
 Program::~Program()
 {
+    delete m_session; // before the windows it reads
+    m_session = nullptr;
     m_cycle.Attach(nullptr, nullptr, nullptr);
 }
 

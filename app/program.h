@@ -11,6 +11,7 @@
 #include <memory>
 
 class DialogService;
+class LessonSession;
 class MainSliderSettings;
 class SoundPort;
 class TForm2;
@@ -49,6 +50,8 @@ public:
     Trappcycl& rappcycl() { return *m_rappcycl; }
     Tfenetson& fenetson() { return *m_fenetson; }
     Tfenreponse& fenreponse() { return *m_fenreponse; }
+    // The lesson files, the note, the mystery filter and the "Fichier" menu.
+    LessonSession& Session() { return *m_session; }
 
 private:
     // What screen readers learn of the controls, described before the first
@@ -67,4 +70,5 @@ private:
     // Ours, after the six: the filter's response.
     std::unique_ptr<Tfenreponse> m_fenreponse;
     std::unique_ptr<MainSliderSettings> m_mainSliders;
+    LessonSession* m_session = nullptr; // a child of the main window
 };

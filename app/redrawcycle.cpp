@@ -29,10 +29,22 @@ bool RedrawCycle::TimeGraphLargeEnough() const
     return m_fengraphe && m_fengraphe->PictureSize().Drawable();
 }
 
+void RedrawCycle::Release()
+{
+    if (m_held > 0 && --m_held == 0 && m_pending) {
+        m_pending = false;
+        RecomputeAndRedraw(true);
+    }
+}
+
 void RedrawCycle::RecomputeAndRedraw(bool rescale)
 {
     if (!m_fengraphe)
         return;
+    if (m_held) {
+        m_pending = true;
+        return;
+    }
     ++m_redrawCount;
     SetPointCount();
     ApplyFilter(m_state);
@@ -43,10 +55,16 @@ void RedrawCycle::RecomputeAndRedraw(bool rescale)
         DrawSpectra();
     if (m_fenreponse)
         m_fenreponse->Redraw();
+    if (m_afterRedraw)
+        m_afterRedraw();
 }
 
 void RedrawCycle::DrawSpectra()
 {
+    if (m_held) {
+        m_pending = true;
+        return;
+    }
     if (m_fenspectres)
         m_fenspectres->Redraw();
 }

@@ -8,6 +8,8 @@
 
 #include "signal/sharedstate.h"
 
+#include <functional>
+
 class Tfengraphe;
 class Tfenreponse;
 class Tfenspectres;
@@ -40,6 +42,14 @@ public:
     // The spectrum window's picture redrawn, without recomputing.
     void DrawSpectra();
 
+    // While held (a lesson set as a whole moves many controls), the redraws
+    // asked for are put off; the last Release makes one, with rescaling.
+    void Hold() { ++m_held; }
+    void Release();
+
+    // Called after each redraw (the lesson's title follows the changes).
+    void SetAfterRedraw(std::function<void()> f) { m_afterRedraw = std::move(f); }
+
     // How many times RecomputeAndRedraw has run.
     int RedrawCount() const { return m_redrawCount; }
 
@@ -49,4 +59,7 @@ private:
     Tfenspectres* m_fenspectres = nullptr;
     Tfenreponse* m_fenreponse = nullptr;
     int m_redrawCount = 0;
+    std::function<void()> m_afterRedraw;
+    int m_held = 0;
+    bool m_pending = false;
 };

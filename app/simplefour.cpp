@@ -22,10 +22,14 @@
 #include "widgets/vrlook.h"
 #include "widgets/vrpanel.h"
 
+#include "lesson/lesson.h"
+
 #include <QCloseEvent>
 #include <QIcon>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
+#include <QToolButton>
 
 #include <numbers>
 
@@ -126,6 +130,17 @@ void Tfensynth::BuildControls()
                          "VrCheckLed21", 10, 74, 235, 20);
     VrCheckLed19->setChecked(m_state.Display.SuperposeOutput);
     VrCheckLed21->setLedColor(VrLook::LedYellow);
+
+    // Lesson files, the note, the mystery filter and the exports, right of
+    // the output group.
+    BoutonFichier = Place(new QToolButton(this), "BoutonFichier", 776, 349, 72, 30);
+    BoutonFichier->setText(QStringLiteral("Fichier"));
+    BoutonFichier->setFont(VrLook::font(12, true));
+    BoutonFichier->setPopupMode(QToolButton::InstantPopup);
+    BoutonFichier->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    BoutonFichier->setFocusPolicy(Qt::StrongFocus);
+    BoutonFichier->setToolTip(QStringLiteral("Ouvrir, enregistrer, exporter, imprimer"));
+    BoutonFichier->setAccessibleName(QStringLiteral("Menu Fichier"));
 }
 
 void Tfensynth::Connect()
@@ -154,7 +169,7 @@ void Tfensynth::Connect()
 
 // Tab runs over the panel as it reads: presets, the f0 area, the mean
 // column, the harmonic columns left to right, the filter group, the filter
-// controls, the output group.
+// controls, "Fichier", the output group.
 void Tfensynth::SetTabOrder()
 {
     QList<QWidget*> order;
@@ -163,7 +178,9 @@ void Tfensynth::SetTabOrder()
     order << VrCheckLed13 << VrDemoButton2 << VrSlidermoy << VrDemoButton1 << BitBtn1;
     for (int k = 1; k <= HarmonicCount; ++k)
         order << m_columns[k].VrCheckLed << m_columns[k].Vramp << m_columns[k].VrSwitch;
-    order << m_filter->TabOrder() << VrCheckLed19 << VrCheckLed20 << VrCheckLed21;
+    // "Fichier", below the filter controls, comes before the output group so
+    // that the output LEDs stay last.
+    order << m_filter->TabOrder() << BoutonFichier << VrCheckLed19 << VrCheckLed20 << VrCheckLed21;
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -363,8 +380,69 @@ void Tfensynth::SpectrumWindowClosed()
     VrCheckLed21->setChecked(false);
 }
 
+void Tfensynth::RestorePreset(PresetKind preset)
+{
+    for (int i = 1; i <= 6; ++i) {
+        if (PresetCodes[i] != preset)
+            continue;
+        emit DutyCycleDialogShown(i == 2);
+        SetPresetButtons(i);
+        VrCheckLed13->setVisible(i != 1);
+        m_state.Signal.Preset = preset;
+    }
+}
+
+void Tfensynth::RestoreControls(const Lesson& l)
+{
+    for (int k = 1; k <= HarmonicCount; ++k) {
+        m_columns[k].Vramp->setPosition(l.AmplitudePercent[k]);
+        const int phase = l.PhaseDegrees[k];
+        m_columns[k].VrSwitch->setOffset(phase == -90  ? SwitchMinus90
+                                         : phase == 90 ? SwitchPlus90
+                                         : phase == 180 ? Switch180
+                                                        : Switch0);
+        m_columns[k].VrCheckLed->setChecked(l.Shown[k]);
+    }
+    VrSlidermoy->setPosition(l.MeanPercent);
+    VrCheckLed13->setChecked(l.Display.ShowIdealSignal);
+    VrCheckLed19->setChecked(l.Display.SuperposeOutput);
+    VrCheckLed20->setChecked(l.Display.ShowInputSpectrum);
+    VrCheckLed21->setChecked(l.Display.ShowOutputSpectrum);
+    emit SpectrumWindowShown(l.Display.ShowInputSpectrum || l.Display.ShowOutputSpectrum);
+}
+
+void Tfensynth::RestoreFilter(const Lesson& l)
+{
+    m_filter->Restore(l.Filter, l.CutoffHz, l.CutoffTyped, l.Damping, l.StaticGain);
+}
+
+bool Tfensynth::CutoffTyped() const
+{
+    return m_filter->CutoffTyped();
+}
+
+void Tfensynth::SetFilterHidden(bool hidden)
+{
+    m_filter->SetHidden(hidden);
+}
+
+bool Tfensynth::FilterHidden() const
+{
+    return m_filter->Hidden();
+}
+
+void Tfensynth::SetFileMenu(QMenu* menu)
+{
+    BoutonFichier->setMenu(menu);
+    addActions(menu->actions());
+}
+
 void Tfensynth::closeEvent(QCloseEvent* e)
 {
+    if (m_closeGuard && !m_closeGuard()) {
+        e->ignore();
+        return;
+    }
     QWidget::closeEvent(e);
     emit Closed();
 }

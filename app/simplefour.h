@@ -11,11 +11,15 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 class DialogService;
 class FilterPanel;
 class QLabel;
+class QMenu;
 class QPushButton;
+class QToolButton;
+struct Lesson;
 class RedrawCycle;
 class TVrCheckLed;
 class TVrDemoButton;
@@ -55,6 +59,25 @@ public:
     // The spectrum window was closed by its close box: "Spectre entrée" and
     // "Spectre sortie" go out through their own handlers.
     void SpectrumWindowClosed();
+
+    // A lesson opened. The preset's button lit and its code set, without
+    // moving a control (ApplyPreset does that).
+    void RestorePreset(PresetKind preset);
+    // The amplitude sliders, phase switches, mean slider and the LEDs of the
+    // curves, the ideal signal, the superposition and the spectra moved to
+    // the lesson's positions; each moved control's handler updates the state.
+    void RestoreControls(const Lesson& lesson);
+    // The filter panel set to the lesson's filter.
+    void RestoreFilter(const Lesson& lesson);
+    bool CutoffTyped() const;
+    // The mystery-filter exercise (FilterPanel::SetHidden).
+    void SetFilterHidden(bool hidden);
+    bool FilterHidden() const;
+
+    // The "Fichier" button's menu; its actions' shortcuts act in this window.
+    void SetFileMenu(QMenu* menu);
+    // Asked before the window closes; a false answer keeps it open.
+    void SetCloseGuard(std::function<bool()> guard) { m_closeGuard = std::move(guard); }
 
 signals:
     // The main window was closed: the program ends.
@@ -113,4 +136,6 @@ private:
     TVrCheckLed* VrCheckLed19;
     TVrCheckLed* VrCheckLed20;
     TVrCheckLed* VrCheckLed21;
+    QToolButton* BoutonFichier; // "Fichier"
+    std::function<bool()> m_closeGuard;
 };

@@ -5,6 +5,7 @@
 #include "numeric/rounding.h"
 #include "signal/signallimits.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -31,22 +32,45 @@ int TurnWheel(int position, int& decade, int lastPercent, FilterState& filter, F
     if (p > 90 && lastPercent < 10)
         --decade;
     double f = Held(PowerOfTen(decade) * position / 1000);
-    readout = FrequencyReadout{};
-    readout.Shown = true;
-    if (f > 999) {
+    if (f > 999)
         f = Round(f / 1000) * 1000.0;
-        readout.Unit = "KHz";
-        readout.Value = Round(f / 1000);
-    } else if (f > 0.999) {
+    else if (f > 0.999)
         f = Round(f);
-        readout.Unit = " Hz";
-        readout.Value = Round(f);
-    } else {
-        readout.Unit = "mHz";
-        readout.Value = Round(f * 1000);
-    }
+    readout = CutoffReadout(f);
     filter.CutoffHz = f;
     return p;
+}
+
+FrequencyReadout CutoffReadout(double cutoffHz)
+{
+    FrequencyReadout r;
+    r.Shown = true;
+    if (cutoffHz > 999) {
+        r.Unit = "KHz";
+        r.Value = Round(cutoffHz / 1000);
+    } else if (cutoffHz > 0.999) {
+        r.Unit = " Hz";
+        r.Value = Round(cutoffHz);
+    } else {
+        r.Unit = "mHz";
+        r.Value = Round(cutoffHz * 1000.0L);
+    }
+    return r;
+}
+
+WheelSetting WheelFor(double cutoffHz)
+{
+    if (!(cutoffHz > 0))
+        return {};
+    WheelSetting w;
+    w.Decade = static_cast<int>(std::floor(std::log10(cutoffHz))) + 1;
+    // log10 may land a hair off at an exact power of ten.
+    if (cutoffHz * 1000 / PowerOfTen(w.Decade) < 100)
+        --w.Decade;
+    else if (cutoffHz * 1000 / PowerOfTen(w.Decade) >= 1000)
+        ++w.Decade;
+    w.Position = std::clamp(Round(cutoffHz * 1000.0L / PowerOfTen(w.Decade)), 100, 1000);
+    return w;
 }
 
 double DampingForPosition(int position)

@@ -33,6 +33,19 @@ int WheelPercent(int position);
 // the next step.
 int TurnWheel(int position, int& decade, int lastPercent, FilterState& filter, FrequencyReadout& readout);
 
+// The read-out of a cut-off as the wheel shows it: whole kilohertz ("KHz")
+// above 999 Hz, whole hertz (" Hz") above 0.999 Hz, else millihertz ("mHz").
+FrequencyReadout CutoffReadout(double cutoffHz);
+
+// The wheel standing for a cut-off: the decade whose turn runs from
+// 10^(decade-1) up to (not including) 10^decade Hz, and the position
+// nearest to the cut-off in it (100..1000). 1 Hz is decade 1, position 100.
+struct WheelSetting {
+    int Decade = 1;
+    int Position = 100;
+};
+WheelSetting WheelFor(double cutoffHz);
+
 // The damping of the track bar's position: position / 200, 0 becoming 0.0001.
 double DampingForPosition(int position);
 

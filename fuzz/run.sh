@@ -14,7 +14,7 @@ cd "$(dirname "$0")/.."
 
 SECONDS_EACH=${1:-20}
 BUILD=${2:-build-fuzz}
-TARGETS="parsenumber tryparsenumber formatnumber roundtodigits nicerange valuetopixel stateredraw"
+TARGETS="parsenumber tryparsenumber formatnumber roundtodigits nicerange valuetopixel stateredraw lessonread"
 
 cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
     -DWITH_FUZZ=ON -DWITH_QT=OFF -DWITH_BENCH=OFF -DWITH_SANITIZERS=OFF >/dev/null
@@ -28,6 +28,7 @@ for t in $TARGETS; do
     dict=""
     case $t in
         parsenumber | tryparsenumber) dict="-dict=fuzz/numbers.dict" ;;
+        lessonread) dict="-dict=fuzz/lesson.dict" ;;
     esac
     log="$BUILD/logs/$t.log"
     if "$BUILD/fuzz/fuzz-$t" -max_total_time="$SECONDS_EACH" -timeout=10 -rss_limit_mb=2048 \

@@ -268,7 +268,12 @@ void Tfengraphe::UpDown1Click(TUpDown*, bool up)
         factor = Round(factor / 10.0L);
     }
     emit RecomputeRequested(true);
-    Label1->setText(NumberText(factor));
+    ShowOutputScaleFactor();
+}
+
+void Tfengraphe::ShowOutputScaleFactor()
+{
+    Label1->setText(NumberText(m_state.Display.OutputScaleFactor));
     Label1->adjustSize();
     Label1->setAccessibleName(QStringLiteral("Facteur échelle sortie : ") + Label1->text());
 }

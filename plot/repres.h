@@ -60,6 +60,9 @@ public:
     CursorReadout* Readout() const { return m_readout; }
     std::vector<double> CursorTimes() const;
 
+    // The output scale factor's read-out shows the state's factor.
+    void ShowOutputScaleFactor();
+
 signals:
     // Every change made here ends in the recompute-and-redraw cycle.
     void RecomputeRequested(bool rescale);

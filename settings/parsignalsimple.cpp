@@ -205,6 +205,24 @@ void TForm2::RadioButtonClick(int n)
     emit SpectraRedrawRequested();
 }
 
+void TForm2::ShowDisplay(const DisplaySettings& before)
+{
+    const DisplaySettings& d = m_state.Display;
+    choixquad->setChecked(d.Plot.GridOn);
+    RadioGroup1->setItemIndex(d.Plot.GridDotted ? 1 : 0);
+    CheckBox1->setChecked(d.BlackBackground);
+    ShowBackground();
+    for (int n = 1; n <= 3; ++n)
+        if (SpectrumModes[n] == d.SpectrumMode)
+            RadioButton[n]->setChecked(true);
+    if (d.CopyWidthPx != before.CopyWidthPx)
+        Label25->setText(CopySize(d.CopyWidthPx) + QStringLiteral(" cm"));
+    if (d.CopyHeightPx != before.CopyHeightPx)
+        Label27->setText(CopySize(d.CopyHeightPx) + QStringLiteral(" cm"));
+    for (int i = 0; i < ColourCount; ++i)
+        ShowColour(i);
+}
+
 bool TForm2::IsOwnWindow(const QWindow* w) const
 {
     const QWindow* mine = windowHandle();

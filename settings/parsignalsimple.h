@@ -50,6 +50,11 @@ public:
     // two synthesiser fields keep what they show.
     void SetMainSliders(const MainSliderSettings* sliders) { m_sliders = sliders; }
 
+    // The display settings were set as a whole (a lesson opened): the grid,
+    // background and spectrum-mode controls, the colour labels and, where
+    // they changed from `before`, the copy sizes show the state's values.
+    void ShowDisplay(const DisplaySettings& before);
+
 signals:
     // OK: the main window's frequency read-out is to show FundamentalHz.
     void FundamentalChanged();

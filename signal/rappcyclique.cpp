@@ -67,6 +67,11 @@ void Trappcycl::deltaChange(TVrTrackBar* sender)
     emit DutyCycleChanged();
 }
 
+void Trappcycl::ShowDutyCycle(int percent)
+{
+    delta->setPosition(percent);
+}
+
 void Trappcycl::VrNum1Click()
 {
     const std::optional<QString> answer =

@@ -22,6 +22,10 @@ class Trappcycl : public QWidget {
 public:
     Trappcycl(SharedState& state, DialogService& dialogs, QWidget* parent = nullptr);
 
+    // The bar moved to `percent` (a lesson opened); when it moves, its own
+    // handler sets DutyCycle and asks for the preset again.
+    void ShowDutyCycle(int percent);
+
 signals:
     // The bar moved and DutyCycle changed: the square preset is to be
     // applied again, then everything recomputed and redrawn.

@@ -6,6 +6,7 @@
 
 #include <QClipboard>
 #include <QPointer>
+#include <QToolButton>
 #include <QWheelEvent>
 #include <QtTest/qtestspontaneevent.h>
 
@@ -63,12 +64,17 @@ QString RandomUserTest::WindowName(const QWidget* w) const
     return i < 0 ? QStringLiteral("?") : QString::fromLatin1(Names[i]);
 }
 
-// Every visible, enabled control of the window that has a name of its own.
+// Every visible, enabled control of the window that has a name of its own,
+// but a menu button: its menu runs an event loop of its own that the random
+// user cannot drive (the menu's commands have their own tests).
 QList<QWidget*> RandomUserTest::Controls(QWidget* window)
 {
     QList<QWidget*> controls;
     for (QWidget* c : window->findChildren<QWidget*>()) {
         const QString name = c->objectName();
+        const auto* button = qobject_cast<QToolButton*>(c);
+        if (button && button->menu())
+            continue;
         if (c->isVisible() && c->isEnabled() && !name.isEmpty() && !name.startsWith(QLatin1String("qt_")))
             controls << c;
     }

@@ -122,7 +122,7 @@ void FirstUseTest::tabReachesEveryControl()
     for (TVrCheckLed* led : U().FilterLed)
         expected << led;
     expected << U().VrBitmapImage1 << U().Label17 << U().VrNum1 << U().VrWheel1 << U().VrTrackBar1
-             << U().VrCheckLed19 << U().VrCheckLed20 << U().VrCheckLed21;
+             << W().findChild<QWidget*>(QStringLiteral("BoutonFichier")) << U().VrCheckLed19 << U().VrCheckLed20 << U().VrCheckLed21;
     const QImage pictureWithoutFocus = U().VrBitmapImage1->grab().toImage();
     QList<QWidget*> reached{QApplication::focusWidget()};
     for (int i = 1; i < expected.size(); ++i) {

@@ -128,3 +128,36 @@ TEST(FilterControls, TypedStaticGain)
 }
 
 } // namespace
+
+// The wheel that stands for a cut-off, and turning it back there: the
+// decade and position give the same cut-off and read-out as the wheel did.
+TEST(FilterControls, WheelForACutoffGivesItBack)
+{
+    struct Case {
+        double hz;
+        int decade, position;
+        const char* unit;
+        int value;
+    };
+    const Case cases[] = {
+        {1, 1, 100, " Hz", 1},         {6, 1, 600, " Hz", 6},      {300, 3, 300, " Hz", 300},
+        {0.5, 0, 500, "mHz", 500},      {0.001, -2, 100, "mHz", 1}, {1000, 4, 100, "KHz", 1},
+        {999999, 6, 1000, "KHz", 1000}, {10, 2, 100, " Hz", 10},    {999, 3, 999, " Hz", 999},
+    };
+    for (const Case& c : cases) {
+        const WheelSetting w = WheelFor(c.hz);
+        EXPECT_EQ(w.Decade, c.decade) << c.hz;
+        EXPECT_EQ(w.Position, c.position) << c.hz;
+        const FrequencyReadout r = CutoffReadout(c.hz);
+        EXPECT_EQ(r.Unit, c.unit) << c.hz;
+        EXPECT_EQ(r.Value, c.value) << c.hz;
+        if (c.hz >= 1 && c.hz <= 999) { // whole hertz that the wheel reaches exactly
+            FilterState f;
+            int decade = w.Decade;
+            FrequencyReadout turned;
+            TurnWheel(w.Position, decade, WheelPercent(w.Position), f, turned);
+            EXPECT_EQ(f.CutoffHz, c.hz);
+            EXPECT_EQ(turned.Unit, r.Unit);
+        }
+    }
+}

@@ -41,6 +41,8 @@ for f in usr/bin/fourierfiltre \
     "usr/share/applications/$ID.desktop" \
     "usr/share/icons/hicolor/scalable/apps/$ID.svg" \
     "usr/share/metainfo/$ID.metainfo.xml" \
+    "usr/share/mime/packages/$ID.xml" \
+    usr/share/icons/hicolor/scalable/mimetypes/application-x-fourierfiltre-seance.svg \
     usr/share/doc/fourierfiltre/copyright \
     usr/share/man/man1/fourierfiltre.1.gz; do
     [ -f "$ROOT/$f" ] || fail "the package lacks /$f"
@@ -82,7 +84,12 @@ while read -r lib; do
 done <"$WORK/needed.txt"
 
 # The program started as the menu entry starts it.
-EXEC=$(sed -n 's/^Exec=//p' "$ROOT/usr/share/applications/$ID.desktop")
+# A double click on a lesson: the entry takes the media type the package defines.
+MIME=$(sed -n 's/^MimeType=//p' "$ROOT/usr/share/applications/$ID.desktop")
+grep -q "type=\"${MIME%;}\"" "$ROOT/usr/share/mime/packages/$ID.xml" ||
+    fail "the menu entry opens \"$MIME\", which the package does not define"
+# The entry's Exec line without its file argument (%f).
+EXEC=$(sed -n 's/^Exec=//p' "$ROOT/usr/share/applications/$ID.desktop" | sed 's/ %[fFuU]//')
 [ -n "$EXEC" ] || fail "the menu entry has no Exec line"
 [ -x "$ROOT/usr/bin/${EXEC%% *}" ] || fail "the menu entry starts \"$EXEC\", which the package lacks"
 WMCLASS=$(sed -n 's/^StartupWMClass=//p' "$ROOT/usr/share/applications/$ID.desktop")
