@@ -4,6 +4,7 @@
 #include "numeric/rounding.h"
 #include "plot/plottext.h"
 #include "plot/timegraph.h"
+#include "report/reportcore.h"
 #include "widgets/artwork.h"
 #include "widgets/txibutton.h"
 #include "widgets/vrpanel.h"
@@ -94,6 +95,31 @@ void Tfengraphe::PaintPicture(QImage& target, int w, int h, qreal ratio)
 void Tfengraphe::PaintVector(QPaintDevice& device, int w, int h)
 {
     DrawTimeGraphVector(device, m_state, w, h);
+}
+
+void Tfengraphe::PaintGraph(QPainter& painter, const SharedState& state, int w, int h)
+{
+    PaintTimeGraph(painter, state, w, h, VectorStyle());
+}
+
+std::vector<LegendEntry> Tfengraphe::Legend(const SharedState& state) const
+{
+    const DisplaySettings& d = state.Display;
+    const PresetKind preset = state.Signal.Preset;
+    std::vector<LegendEntry> legend;
+    if (d.ShowIdealSignal && IsPresetCode(preset) && preset != PresetKind::Free)
+        legend.push_back({QStringLiteral("Signal idéal"), ToQColor(d.SignalColour)});
+    for (int k = 1; k <= HarmonicCount; ++k)
+        if (state.Signal.Harmonics.Shown[k])
+            legend.push_back({QString::fromStdString(HarmonicCurveName(k)), ToQColor(d.Plot.HarmonicColour[k])});
+    legend.push_back({QStringLiteral("Entrée"), ToQColor(d.SynthesisColour)});
+    if (d.SuperposeOutput) {
+        QString name = QStringLiteral("Sortie");
+        if (d.OutputScaleFactor != 1)
+            name += QStringLiteral(" (× %1)").arg(d.OutputScaleFactor);
+        legend.push_back({name, ToQColor(d.OutputColour)});
+    }
+    return legend;
 }
 
 void Tfengraphe::resizeEvent(QResizeEvent*)

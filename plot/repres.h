@@ -46,6 +46,8 @@ public:
     // Draws the time graph of the state at PictureSize() when that is large
     // enough; smaller, the last picture stays.
     void Redraw() override;
+    void PaintGraph(QPainter& painter, const SharedState& state, int w, int h) override;
+    std::vector<LegendEntry> Legend(const SharedState& state) const override;
 
 signals:
     // Every change made here ends in the recompute-and-redraw cycle.
