@@ -13,8 +13,10 @@
 #include "plot/repres.h"
 #include "plot/timegraph.h"
 #include "plot/vectorcopy.h"
+#include "settings/parsignalsimple.h"
 #include "report/reportcore.h"
 #include "spectrum/fenetspectres.h"
+#include "widgets/tvrcheckled.h"
 
 #include <QImageReader>
 #include <QProcess>
@@ -42,6 +44,7 @@ private slots:
     void commandAsksTheResolution();
     void paperPaletteInCopies();
     void reportTextHoldsParametersAndMeasurements();
+    void paperCheckBoxInTheSettings();
 
 private:
     SharedState& S() { return m_program->State(); }
@@ -336,6 +339,32 @@ void ExportsTest::reportTextHoldsParametersAndMeasurements()
         QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("80"), QStringLiteral("-png"),
                                                        path, QStringLiteral(PICTURE_DIR "/rapport")});
     }
+}
+
+// The settings' check box, off at start, sets the palette; it stands in
+// the graphs group clear of the controls around it.
+void ExportsTest::paperCheckBoxInTheSettings()
+{
+    QWidget& form = m_program->Form2();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    auto* box = form.findChild<TVrCheckLed*>(QStringLiteral("CheckBoxPapier"));
+    QVERIFY(box);
+    QVERIFY(!box->Checked());
+    QVERIFY(!S().Display.PaperPalette);
+    QCOMPARE(box->accessibleName(), QStringLiteral("Palette papier pour copies et rapports"));
+    QTest::mouseClick(box, Qt::LeftButton, {}, box->rect().center());
+    QVERIFY(S().Display.PaperPalette);
+    QTest::mouseClick(box, Qt::LeftButton, {}, box->rect().center());
+    QVERIFY(!S().Display.PaperPalette);
+    const QRect mine = box->geometry();
+    QVERIFY(box->parentWidget()->rect().contains(mine));
+    for (QWidget* other : box->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (other != box && other->isVisible())
+            QVERIFY2(!other->geometry().intersects(mine), qPrintable(other->objectName()));
+    QVERIFY(QFontMetrics(box->font()).horizontalAdvance(box->Caption()) + 20 <= mine.width());
+    QDir().mkpath(QStringLiteral(PICTURE_DIR));
+    form.grab().save(QStringLiteral(PICTURE_DIR "/parametres-papier.png"));
 }
 
 QTEST_MAIN(ExportsTest)
