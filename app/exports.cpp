@@ -3,6 +3,7 @@
 
 #include "app/program.h"
 #include "app/reportpage.h"
+#include "filter/filterresponse.h"
 #include "filter/responsewindow.h"
 #include "plot/repres.h"
 #include "plot/vectorcopy.h"
@@ -35,11 +36,12 @@ QString Shown(const QString& path)
     return QDir::toNativeSeparators(path);
 }
 
-// The filter tables and the time graph's frame current for the state, as a
-// redraw leaves them; the windows need not have been shown.
+// The filter tables and the point count current for the state, as a redraw
+// leaves them (the windows need not have been shown); nothing is drawn.
 void Current(Program& program)
 {
-    program.Cycle().RecomputeAndRedraw(false);
+    program.Cycle().SetPointCount();
+    ApplyFilter(program.State());
 }
 
 GraphWindow& Window(Program& program, GraphKind graph)
