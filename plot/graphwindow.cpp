@@ -49,7 +49,7 @@ void GraphWindow::PaintDocument(QPaintDevice& device, int w, int h, bool forFile
     PaperParts parts;
     if (paper || forFile)
         parts.Table = Table();
-    if (!paper && parts.Table.Empty()) {
+    if (!paper && !forFile) {
         PaintVector(device, w, h);
         return;
     }

@@ -32,8 +32,10 @@ public:
     // The picture a copy or a file carries, laid out in w x h on `device`:
     // the window's vector copy as it stands; in the paper palette the graph
     // in dark colours on white under a title line with f0 and the filter,
-    // over a legend naming each curve. The graph's table (Table()) goes under
-    // it in the paper palette, and in a file (`forFile`) always.
+    // over a legend naming each curve. A file (`forFile`) is drawn from the
+    // state (PaintGraph), whether or not the window has drawn, and always
+    // carries the graph's table (Table()); a copy carries it in the paper
+    // palette.
     void PaintDocument(QPaintDevice& device, int w, int h, bool forFile = false);
     // The graph of `state` as the vector copy draws it (no fill, texts on
     // white), laid out in w x h from the painter's origin.

@@ -152,7 +152,8 @@ void TForm2::BuildControls()
         Place(new TVrDemoButton(QStringLiteral("Type graduations"), graphs), "VrDemoButton2", 8, 88, 112, 26);
 
     // Beside the font button: the palette of copies, files and reports.
-    CheckBoxPapier = Place(new TVrCheckLed(QStringLiteral("Palette papier"), graphs), "CheckBoxPapier", 126, 93, 112, 16);
+    CheckBoxPapier =
+        Place(new TVrCheckLed(QStringLiteral("Palette papier"), graphs), "CheckBoxPapier", 126, 93, 112, 16);
     CheckBoxPapier->setCursor(Qt::PointingHandCursor);
     CheckBoxPapier->setToolTip(QStringLiteral("Palette papier pour copies et rapports : courbes foncées sur blanc, "
                                               "titre et légende"));

@@ -123,7 +123,8 @@ void ExportsTest::graphFiles_data()
     for (const auto& [graph, stem] : graphs)
         for (bool paper : {false, true}) {
             const QString tag = QStringLiteral("%1%2").arg(QLatin1String(stem), paper ? "-papier" : "");
-            QTest::addRow("%s.svg", qPrintable(tag)) << int(graph) << tag + ".svg" << 96 << QByteArray("<?xml") << paper;
+            QTest::addRow("%s.svg", qPrintable(tag))
+                << int(graph) << tag + ".svg" << 96 << QByteArray("<?xml") << paper;
             QTest::addRow("%s.pdf", qPrintable(tag)) << int(graph) << tag + ".PDF" << 96 << QByteArray("%PDF") << paper;
             QTest::addRow("%s.png", qPrintable(tag)) << int(graph) << tag + ".png" << 300 << QByteArray("\x89PNG")
                                                      << paper;
@@ -149,12 +150,20 @@ void ExportsTest::graphFiles()
         QCOMPARE(image.size(), QSize(qCeil(567 * 300 / 96.0), qCeil(416 * 300 / 96.0)));
         QCOMPARE(image.dotsPerMeterX(), qRound(300 / 0.0254));
         QCOMPARE(image.pixelColor(0, 0), QColor(Qt::white));
+        int inked = 0;
+        for (int y = 0; y < image.height(); y += 2)
+            for (int x = 0; x < image.width(); x += 2)
+                inked += qGray(image.pixel(x, y)) < 160;
+        QVERIFY2(inked > 1500, qPrintable(QString::number(inked))); // axes, curves or bars and texts: no blank page
         QDir().mkpath(QStringLiteral(PICTURE_DIR));
         image.save(QStringLiteral(PICTURE_DIR "/export-%1").arg(QTest::currentDataTag()));
     }
     if (name.endsWith(QLatin1String(".svg"))) {
         QCOMPARE(GraphKind(graph) == GraphKind::Response, bytes.contains("Valeur efficace"));
         QCOMPARE(paper, bytes.contains("f0 = 100 Hz"));
+        // The spectra of a window never shown: both series with their legend.
+        if (GraphKind(graph) == GraphKind::Spectra)
+            QVERIFY(bytes.contains(">Entree<") && bytes.contains(">Sortiex1<"));
     }
 }
 
@@ -336,8 +345,9 @@ void ExportsTest::reportTextHoldsParametersAndMeasurements()
 
     if (!QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty()) {
         QDir().mkpath(QStringLiteral(PICTURE_DIR));
-        QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("80"), QStringLiteral("-png"),
-                                                       path, QStringLiteral(PICTURE_DIR "/rapport")});
+        QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("80"),
+                                                       QStringLiteral("-png"), path,
+                                                       QStringLiteral(PICTURE_DIR "/rapport")});
     }
 }
 
