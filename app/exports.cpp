@@ -192,10 +192,8 @@ QString ExportReportPdf(Program& program, const QString& path)
 
 void PrintReport(Program& program, QWidget* parent)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
-                                      QPageLayout::Millimeter));
-    printer.setDocName(QStringLiteral("Rapport de séance"));
+    QPrinter printer;
+    SetUpReportPrinter(printer);
     QPrintDialog dialog(&printer, parent);
     dialog.setWindowTitle(QStringLiteral("Imprimer le rapport"));
     if (dialog.exec() != QDialog::Accepted)

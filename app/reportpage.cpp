@@ -15,6 +15,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPrinter>
 
 #include <cmath>
 
@@ -159,6 +160,15 @@ bool PaintReport(QPagedPaintDevice& device, Program& program, const QDate& date)
     y = Heading(p, 0, y, W, QStringLiteral("Mesures"));
     PaintPaperTable(p, 0, y, W * 6 / 10, measures);
     return p.end();
+}
+
+void SetUpReportPrinter(QPrinter& printer)
+{
+    printer.setResolution(96);
+    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
+                                      QPageLayout::Millimeter));
+    printer.setDocName(QStringLiteral("Rapport de séance"));
+    printer.setCreator(QStringLiteral("Fourier et filtres"));
 }
 
 QByteArray ReportPdfBytes(Program& program, const QDate& date)

@@ -19,6 +19,7 @@
 #include "widgets/tvrcheckled.h"
 
 #include <QImageReader>
+#include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -43,6 +44,7 @@ private slots:
     void commandAsksTheResolution_data();
     void commandAsksTheResolution();
     void paperPaletteInCopies();
+    void reportTextHoldsParametersAndMeasurements_data();
     void reportTextHoldsParametersAndMeasurements();
     void paperCheckBoxInTheSettings();
 
@@ -309,16 +311,33 @@ void ExportsTest::paperPaletteInCopies()
     QVERIFY(!tiny.contains("Harmonique 3"));
 }
 
-// The report as a reader gets it: pdftotext finds the date, the parameters
-// and the measurements; pdftoppm renders its pages for a look.
+void ExportsTest::reportTextHoldsParametersAndMeasurements_data()
+{
+    QTest::addColumn<bool>("printer");
+    QTest::addRow("PDF file") << false;
+    QTest::addRow("printer") << true;
+}
+
+// The report as a reader gets it, from the PDF file or from the printer's
+// pages: pdftotext finds the date, the parameters and the measurements;
+// pdftoppm renders the pages for a look.
 void ExportsTest::reportTextHoldsParametersAndMeasurements()
 {
+    QFETCH(bool, printer);
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         QSKIP("pdftotext (poppler-utils) is not installed");
     S().Signal.Harmonics.Shown[2] = true;
     const QString path = File(QStringLiteral("rapport.pdf"));
-    const QByteArray pdf = ReportPdfBytes(*m_program, QDate(2026, 12, 10));
-    QCOMPARE(WriteFileAtomically(path, pdf), QString());
+    if (printer) {
+        QPrinter p(QPrinter::HighResolution);
+        SetUpReportPrinter(p);
+        QCOMPARE(p.resolution(), 96);
+        p.setOutputFormat(QPrinter::PdfFormat);
+        p.setOutputFileName(path);
+        QVERIFY(PaintReport(p, *m_program, QDate(2026, 12, 10)));
+    } else {
+        QCOMPARE(WriteFileAtomically(path, ReportPdfBytes(*m_program, QDate(2026, 12, 10))), QString());
+    }
     QProcess p;
     p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
     QVERIFY(p.waitForFinished(20000));
@@ -347,7 +366,8 @@ void ExportsTest::reportTextHoldsParametersAndMeasurements()
         QDir().mkpath(QStringLiteral(PICTURE_DIR));
         QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("80"),
                                                        QStringLiteral("-png"), path,
-                                                       QStringLiteral(PICTURE_DIR "/rapport")});
+                                                       QStringLiteral(PICTURE_DIR "/rapport") +
+                                                           (printer ? "-imprime" : "")});
     }
 }
 
