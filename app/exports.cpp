@@ -29,7 +29,7 @@
 namespace {
 
 // Larger pictures are refused rather than risking an allocation of gigabytes.
-constexpr qint64 MaxPngPixels = 100LL * 1000 * 1000;
+constexpr qint64 MaxPngPixels = 64LL * 1024 * 1024;
 
 QString Shown(const QString& path)
 {

@@ -18,7 +18,10 @@
 #include "spectrum/fenetspectres.h"
 #include "widgets/tvrcheckled.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QImageReader>
+#include <QMimeData>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
@@ -302,6 +305,16 @@ void ExportsTest::paperPaletteInCopies()
         QVERIFY2(response.contains(QByteArray::fromStdString(r.Caption)) &&
                      response.contains(QByteArray::fromStdString(r.OutText)),
                  r.Caption.c_str());
+
+    // "Copier" of the response window puts that picture on the clipboard.
+    Tfenreponse& r = m_program->fenreponse();
+    r.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&r));
+    auto* copyButton = r.findChild<QWidget*>(QStringLiteral("XiButton1"));
+    QVERIFY(copyButton);
+    QTest::mouseClick(copyButton, Qt::LeftButton, {}, copyButton->rect().center());
+    const QByteArray pasted = QGuiApplication::clipboard()->mimeData()->data(QStringLiteral("image/svg+xml"));
+    QVERIFY(pasted.contains("Facteur de cr") && pasted.contains("f0 = 100 Hz"));
 
     // Too small for the texts: the graph alone, no text cut.
     S().Display.CopyWidthPx = 120;
