@@ -8,6 +8,7 @@
 // problem (the old file, if any, then stays whole). They work on windows
 // that were never shown, for the command line.
 
+#include <QByteArray>
 #include <QString>
 
 class DialogService;
@@ -20,13 +21,27 @@ enum class GraphKind {
     Response, // the filter's response, with its measurement table
 };
 
+// Resolutions a PNG is drawn at, in dots per inch.
+inline constexpr int MinPngDpi = 72;
+inline constexpr int MaxPngDpi = 1200;
+bool PngResolutionAccepted(int dpi);
+QString PngResolutionRefused(); // the French message of a refused resolution
+
+// Writes `bytes` through a QSaveFile: the file appears whole or not at all,
+// and an old file of that name stays as it was when writing fails. Gives
+// the French message of a failure, empty on success.
+QString WriteFileAtomically(const QString& path, const QByteArray& bytes);
+
 QString ExportCsv(Program& program, const QString& path);
 
 // The format comes from the name's suffix: ".svg", ".png" (at `dpi`
-// dots per inch) or ".pdf".
+// dots per inch, MinPngDpi .. MaxPngDpi) or ".pdf". The picture is the
+// graph's copy (GraphWindow::PaintDocument) at the copy size of the
+// settings; the response's carries its measurement table.
 QString ExportGraph(Program& program, GraphKind graph, const QString& path, int dpi = 96);
 
-// The three graphs as SVG files of fixed names in `folder`.
+// The three graphs as SVG files in `folder` (made when missing):
+// graphe-temporel.svg, spectres.svg, reponse-filtre.svg.
 QString ExportGraphsSvg(Program& program, const QString& folder);
 
 QString ExportReportPdf(Program& program, const QString& path);

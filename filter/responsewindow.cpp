@@ -10,6 +10,7 @@
 #include "widgets/pictureview.h"
 #include "spectrum/measurements.h"
 #include "widgets/accessibility.h"
+#include "report/reportcore.h"
 #include "widgets/tvrcheckled.h"
 #include "widgets/valuetable.h"
 #include "widgets/vrlook.h"
@@ -51,16 +52,6 @@ QLabel* Cell(QWidget* parent, const QString& text, const QString& name, Qt::Alig
     l->setFont(VrLook::font(12, bold));
     l->setAlignment(align | Qt::AlignVCenter);
     return l;
-}
-
-// The five texts of one signal's measurements, in the order of the rows.
-std::array<QString, MeasureRowCount> Texts(const SignalMeasures& m)
-{
-    auto text = [](const std::optional<double>& v) { return QString::fromStdString(MeasureText(v)).trimmed(); };
-    QString distortion = text(m.DistortionPercent);
-    if (m.DistortionPercent)
-        distortion += QStringLiteral(" %");
-    return {text(m.Mean), text(m.Rms), text(m.AcRms), distortion, text(m.CrestFactor)};
 }
 
 } // namespace
@@ -255,15 +246,42 @@ void Tfenreponse::ShowReadout()
     m_readout->ShowBeside();
 }
 
+void Tfenreponse::PaintGraph(QPainter& painter, const SharedState& state, int w, int h)
+{
+    ResponseView view;
+    ComputeResponseView(state, ResponseSampleCount(w), view);
+    PaintFilterResponse(painter, state.Display, view, VrCheckLed1->Checked(), w, h, VectorStyle());
+}
+
+std::vector<LegendEntry> Tfenreponse::Legend(const SharedState& state) const
+{
+    std::vector<LegendEntry> legend{{QStringLiteral("Réponse du filtre"), ToQColor(state.Display.OutputColour)}};
+    if (VrCheckLed1->Checked())
+        legend.push_back({QStringLiteral("Asymptotes"), ToQColor(state.Display.SynthesisColour)});
+    return legend;
+}
+
+PaperTable Tfenreponse::Table() const
+{
+    PaperTable table;
+    table.Weights = {3, 2, 2};
+    table.Rows.push_back({QString(), QStringLiteral("Entrée"), QStringLiteral("Sortie")});
+    for (const MeasureReportRow& r : MeasureReport(m_state))
+        table.Rows.push_back({QString::fromStdString(r.Caption), QString::fromStdString(r.InText),
+                              QString::fromStdString(r.OutText)});
+    return table;
+}
+
 void Tfenreponse::ShowMeasures()
 {
-    const std::array<QString, MeasureRowCount> in = Texts(Measure(InputContent(m_state)));
-    const std::array<QString, MeasureRowCount> out = Texts(Measure(OutputContent(m_state)));
+    const std::array<MeasureReportRow, MeasureReportCount> report = MeasureReport(m_state);
     QList<QStringList> rows;
     for (int r = 0; r < MeasureRowCount; ++r) {
-        m_values[r][0]->setText(in[r]);
-        m_values[r][1]->setText(out[r]);
-        rows << QStringList{QString::fromUtf8(Rows[r].caption), SpokenNumberText(in[r]), SpokenNumberText(out[r])};
+        const QString in = QString::fromStdString(report[r].InText);
+        const QString out = QString::fromStdString(report[r].OutText);
+        m_values[r][0]->setText(in);
+        m_values[r][1]->setText(out);
+        rows << QStringList{QString::fromUtf8(Rows[r].caption), SpokenNumberText(in), SpokenNumberText(out)};
     }
     FillValueTable(m_measureTable, {QStringLiteral("Mesure"), QStringLiteral("Entrée"), QStringLiteral("Sortie")},
                    rows);

@@ -65,6 +65,11 @@ public:
     CursorReadout* Readout() const { return m_readout; }
     std::vector<double> CursorPlaces() const;
 
+    void PaintGraph(QPainter& painter, const SharedState& state, int w, int h) override;
+    std::vector<LegendEntry> Legend(const SharedState& state) const override;
+    // The measurement table: the captions and the texts of both columns.
+    PaperTable Table() const override;
+
 public slots:
     // Draws the picture and the measurements afresh, only while the window
     // is visible. The filter tables must be current (ApplyFilter has run).

@@ -2,6 +2,7 @@
 #include "plot/graphwindow.h"
 
 #include "plot/surface.h"
+#include "report/reportcore.h"
 #include "plot/vectorcopy.h"
 #include "widgets/accessibility.h"
 #include "widgets/artwork.h"
@@ -54,8 +55,31 @@ bool GraphWindow::event(QEvent* e)
     return done;
 }
 
+void GraphWindow::PaintDocument(QPaintDevice& device, int w, int h, bool forFile)
+{
+    const bool paper = m_state.Display.PaperPalette;
+    PaperParts parts;
+    if (paper || forFile)
+        parts.Table = Table();
+    if (!paper && !forFile) {
+        PaintVector(device, w, h);
+        return;
+    }
+    SharedState state = m_state;
+    parts.WhiteFill = paper;
+    if (paper) {
+        state.Display = PaperDisplay(state.Display);
+        parts.Title = QString::fromStdString(PaperTitle(state));
+        parts.Legend = Legend(state);
+    }
+    PaintOnDevice(device, w, h, [&](QPainter& painter) {
+        PaintPaper(painter, w, h, parts,
+                   [&](QPainter& p, int gw, int gh) { PaintGraph(p, state, gw, gh); });
+    });
+}
+
 void GraphWindow::XiButton1Click()
 {
-    CopyAsVector([this](QPaintDevice& device, int w, int h) { PaintVector(device, w, h); },
+    CopyAsVector([this](QPaintDevice& device, int w, int h) { PaintDocument(device, w, h); },
                  m_state.Display.CopyWidthPx, m_state.Display.CopyHeightPx);
 }

@@ -7,6 +7,7 @@
 // moves to a screen of another pixel density. Each window adds its own
 // controls, the size its picture takes and its two drawing routines.
 
+#include "plot/paperpicture.h"
 #include "signal/sharedstate.h"
 
 #include <QImage>
@@ -16,6 +17,7 @@
 
 class PictureView;
 class QPaintDevice;
+class QPainter;
 class QTableWidget;
 class TXiButton;
 
@@ -42,6 +44,22 @@ public:
     // Draws the picture afresh from the shared state at the size the
     // window's present size gives it, when the window draws at that size.
     virtual void Redraw() = 0;
+
+    // The picture a copy or a file carries, laid out in w x h on `device`:
+    // the window's vector copy as it stands; in the paper palette the graph
+    // in dark colours on white under a title line with f0 and the filter,
+    // over a legend naming each curve. A file (`forFile`) is drawn from the
+    // state (PaintGraph), whether or not the window has drawn, and always
+    // carries the graph's table (Table()); a copy carries it in the paper
+    // palette.
+    void PaintDocument(QPaintDevice& device, int w, int h, bool forFile = false);
+    // The graph of `state` as the vector copy draws it (no fill, texts on
+    // white), laid out in w x h from the painter's origin.
+    virtual void PaintGraph(QPainter& painter, const SharedState& state, int w, int h) = 0;
+    // The names of the curves PaintGraph draws for `state`, in their colours.
+    virtual std::vector<LegendEntry> Legend(const SharedState& state) const = 0;
+    // A table that goes with the graph; none unless the window has one.
+    virtual PaperTable Table() const { return {}; }
 
 protected:
     // A silver window with the caption `title`, "Copier" (XiButton1) at

@@ -7,6 +7,7 @@
 #include "plot/plottext.h"
 #include "plot/timegraph.h"
 #include "spectrum/measurements.h"
+#include "report/reportcore.h"
 #include "widgets/artwork.h"
 #include "widgets/pictureview.h"
 #include "widgets/txibutton.h"
@@ -229,6 +230,31 @@ GraphFacts Tfengraphe::Facts() const
     f.Rows = {row(QStringLiteral("Entrée"), InputContent(m_state)),
               row(QStringLiteral("Sortie"), OutputContent(m_state))};
     return f;
+}
+
+void Tfengraphe::PaintGraph(QPainter& painter, const SharedState& state, int w, int h)
+{
+    PaintTimeGraph(painter, state, w, h, VectorStyle());
+}
+
+std::vector<LegendEntry> Tfengraphe::Legend(const SharedState& state) const
+{
+    const DisplaySettings& d = state.Display;
+    const PresetKind preset = state.Signal.Preset;
+    std::vector<LegendEntry> legend;
+    if (d.ShowIdealSignal && IsPresetCode(preset) && preset != PresetKind::Free)
+        legend.push_back({QStringLiteral("Signal idéal"), ToQColor(d.SignalColour)});
+    for (int k = 1; k <= HarmonicCount; ++k)
+        if (state.Signal.Harmonics.Shown[k])
+            legend.push_back({QString::fromStdString(HarmonicCurveName(k)), ToQColor(d.Plot.HarmonicColour[k])});
+    legend.push_back({QStringLiteral("Entrée"), ToQColor(d.SynthesisColour)});
+    if (d.SuperposeOutput) {
+        QString name = QStringLiteral("Sortie");
+        if (d.OutputScaleFactor != 1)
+            name += QStringLiteral(" (× %1)").arg(d.OutputScaleFactor);
+        legend.push_back({name, ToQColor(d.OutputColour)});
+    }
+    return legend;
 }
 
 void Tfengraphe::resizeEvent(QResizeEvent*)

@@ -52,6 +52,8 @@ public:
     // Draws the time graph of the state at PictureSize() when that is large
     // enough; smaller, the last picture stays.
     void Redraw() override;
+    void PaintGraph(QPainter& painter, const SharedState& state, int w, int h) override;
+    std::vector<LegendEntry> Legend(const SharedState& state) const override;
 
     // The measuring cursors over the picture and their read-out (see
     // plot/graphcursors.h); the instants of those shown, first cursor

@@ -156,6 +156,14 @@ void TForm2::BuildControls()
     VrDemoButton2 =
         Place(new TVrDemoButton(QStringLiteral("Type graduations"), graphs), "VrDemoButton2", 8, 88, 112, 26);
 
+    // Beside the font button: the palette of copies, files and reports.
+    CheckBoxPapier =
+        Place(new TVrCheckLed(QStringLiteral("Palette papier"), graphs), "CheckBoxPapier", 126, 93, 112, 16);
+    CheckBoxPapier->setCursor(Qt::PointingHandCursor);
+    CheckBoxPapier->setToolTip(QStringLiteral("Palette papier pour copies et rapports : courbes foncées sur blanc, "
+                                              "titre et légende"));
+    CheckBoxPapier->setAccessibleName(QStringLiteral("Palette papier pour copies et rapports"));
+
     Label4 = Named(Text(graphs, QStringLiteral("Couleurs des courbes:"), 8, 118, 12, true), "Label4");
     m_colourWell = Place(new ColourWell(graphs), "ColourWell", 6, 134, 234, 163);
     ShowBackground();
@@ -216,6 +224,7 @@ void TForm2::Connect()
     connect(choixquad, &TVrCheckLed::OnChange, this, &TForm2::choixquadClick);
     connect(RadioGroup1, &TRadioGroup::OnClick, this, &TForm2::RadioGroup1Click);
     connect(CheckBox1, &TVrCheckLed::OnChange, this, &TForm2::CheckBox1Click);
+    connect(CheckBoxPapier, &TVrCheckLed::OnChange, this, &TForm2::CheckBoxPapierClick);
     connect(Label6, &TClickableLabel::OnClick, this, &TForm2::Label6Click);
     connect(VrDemoButton2, &TVrDemoButton::OnClick, this, &TForm2::VrDemoButton2Click);
     for (int i = 0; i < ColourCount; ++i)
@@ -232,7 +241,7 @@ void TForm2::SetTabOrder()
 {
     QList<QWidget*> order{VrNumEdit1, VrStrEdit1, VrStrEdit2, VrNumEdit2, VrNumEdit3,
                           RadioButton[1], RadioButton[2], RadioButton[3], choixquad, CheckBox1,
-                          RadioGroup1->Item(0), RadioGroup1->Item(1), Label6, VrDemoButton2};
+                          RadioGroup1->Item(0), RadioGroup1->Item(1), Label6, VrDemoButton2, CheckBoxPapier};
     for (int i : {AxisColourIndex, SignalColourIndex, SynthesisColourIndex, OutputColourIndex,
                   InputSpectrumColourIndex, OutputSpectrumColourIndex})
         order << ColourLabel[i];

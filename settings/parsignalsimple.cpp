@@ -111,6 +111,11 @@ void TForm2::choixquadClick()
     emit PointCountResetRequested();
 }
 
+void TForm2::CheckBoxPapierClick()
+{
+    m_state.Display.PaperPalette = CheckBoxPapier->Checked();
+}
+
 void TForm2::RadioGroup1Click()
 {
     m_state.Display.Plot.GridDotted = RadioGroup1->ItemIndex() != 0;

@@ -104,6 +104,7 @@ private:
     void choixquadClick();
     void RadioGroup1Click();
     void CheckBox1Click();
+    void CheckBoxPapierClick();
     void Label6Click();
     void VrDemoButton2Click();
     void ColourLabelClick(int index); // autclix for the axes, and the other colour labels
@@ -140,6 +141,7 @@ private:
     TVrCheckLed* CheckBox1;       // "Fond noir"; also the background of the colour labels
     TClickableLabel* Label6;      // graduation length
     TVrDemoButton* VrDemoButton2; // graduation font
+    TVrCheckLed* CheckBoxPapier;  // "Palette papier": copies, files and reports on white paper
     QLabel* Label4;               // "Couleurs des courbes:"
     // Label3, Label24, Label17, Label29, Label7 ... Label16 (harmonics 1 to
     // 12), Label30, Label31, indexed by ColourIndex.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "spectrum/fenetspectres.h"
 
+#include "plot/plottext.h"
+#include "report/reportcore.h"
 #include "spectrum/spectrumdrawing.h"
 #include "widgets/artwork.h"
 #include "widgets/pictureview.h"
@@ -159,6 +161,36 @@ GraphFacts Tfenspectres::Facts() const
         f.Rows << row;
     }
     return f;
+}
+
+namespace {
+
+// The state with a series to draw: both when none is selected.
+SharedState WithSeries(const SharedState& state)
+{
+    SharedState s = state;
+    if (!s.Display.ShowInputSpectrum && !s.Display.ShowOutputSpectrum)
+        s.Display.ShowInputSpectrum = s.Display.ShowOutputSpectrum = true;
+    return s;
+}
+
+} // namespace
+
+void Tfenspectres::PaintGraph(QPainter& painter, const SharedState& state, int w, int h)
+{
+    const SharedState s = WithSeries(state);
+    PaintSpectra(painter, s, SpectrumLayoutFor(s), w, h, VectorSpectrumStyle());
+}
+
+std::vector<LegendEntry> Tfenspectres::Legend(const SharedState& state) const
+{
+    const SharedState s = WithSeries(state);
+    std::vector<LegendEntry> legend;
+    if (s.Display.ShowInputSpectrum)
+        legend.push_back({QStringLiteral("Entrée"), ToQColor(s.Display.InputSpectrumColour)});
+    if (s.Display.ShowOutputSpectrum)
+        legend.push_back({QStringLiteral("Sortie"), ToQColor(s.Display.OutputSpectrumColour)});
+    return legend;
 }
 
 void Tfenspectres::resizeEvent(QResizeEvent* e)

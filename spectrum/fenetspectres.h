@@ -27,6 +27,10 @@ public:
     // (updating the scale's maximum first, as every drawing does) and shows
     // it, whatever its size; the image takes the picture's size.
     void Redraw() override;
+    // Both series when the window shows none (it is then hidden), so that a
+    // file of the spectra is never empty.
+    void PaintGraph(QPainter& painter, const SharedState& state, int w, int h) override;
+    std::vector<LegendEntry> Legend(const SharedState& state) const override;
     // The numbers the picture was drawn from: a copy drawn from them shows
     // the same scale and moves nothing.
     const SpectrumLayout& Layout() const { return m_layout; }

@@ -398,8 +398,8 @@ void SettingsTest::tabRunsAsTheDialogReads()
                              "RadioButton2", "RadioButton3", "choixquad", "CheckBox1"})
         expected << f.findChild<QWidget*>(QString::fromLatin1(name));
     expected << C.RadioGroup1->Item(0) << C.RadioGroup1->Item(1);
-    for (const char* name : {"Label6", "VrDemoButton2", "Label3", "Label24", "Label17", "Label29", "Label30",
-                             "Label31", "Label7", "Label8", "Label5", "Label9", "Label10", "Label11", "Label12",
+    for (const char* name : {"Label6", "VrDemoButton2", "CheckBoxPapier", "Label3", "Label24", "Label17", "Label29",
+                             "Label30", "Label31", "Label7", "Label8", "Label5", "Label9", "Label10", "Label11", "Label12",
                              "Label13", "Label23", "Label14", "Label15", "Label16", "OKbutt", "Label25", "Label27"})
         expected << f.findChild<QWidget*>(QString::fromLatin1(name));
     QVERIFY(!expected.contains(nullptr));
