@@ -145,8 +145,8 @@ double Refine(std::span<const double> x, double rateHz, double f0Hz, double peri
 PitchEstimate EstimatePitch(std::span<const double> x, double rateHz)
 {
     PitchEstimate e;
-    const auto minLag = static_cast<std::size_t>(std::max(2.0, std::floor(rateHz / MaxFundamentalHz)));
-    auto maxLag = static_cast<std::size_t>(std::ceil(rateHz / MinFundamentalHz));
+    const auto minLag = static_cast<std::size_t>(std::max(2.0, std::floor(rateHz / HighestAnalysedF0Hz)));
+    auto maxLag = static_cast<std::size_t>(std::ceil(rateHz / LowestAnalysedF0Hz));
     // The integration window: as long as the sound allows beside the
     // longest lag, at most 0.25 s.
     if (x.size() < 2 * minLag + 4)

@@ -6,8 +6,8 @@
 #include <cstddef>
 #include <span>
 
-inline constexpr double MinFundamentalHz = 20.0;
-inline constexpr double MaxFundamentalHz = 5000.0;
+inline constexpr double LowestAnalysedF0Hz = 20.0;
+inline constexpr double HighestAnalysedF0Hz = 5000.0;
 
 struct PitchEstimate {
     double F0Hz = 0.0;       // 0 when no period was found

@@ -137,7 +137,7 @@ SoundAnalysis AnalyseSound(const MonoSound& sound)
         return Refused("Ce son n'est pas périodique (un bruit ?) : aucune fréquence fondamentale "
                        "entre 20 Hz et 5 kHz n'y a été trouvée.");
     double f0 = RefineFundamental(x, rate, pitch.F0Hz);
-    f0 = std::clamp(f0, MinFundamentalHz, MaxFundamentalHz);
+    f0 = std::clamp(f0, LowestAnalysedF0Hz, HighestAnalysedF0Hz);
 
     SoundAnalysis a;
     a.SampleRateHz = rate;

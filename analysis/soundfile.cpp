@@ -57,13 +57,13 @@ SoundReading ReadOpened(SNDFILE* f, const SF_INFO& info)
     if (info.channels < 1 || info.channels > MaxChannels)
         return Refused("Ce son a " + std::to_string(info.channels)
                        + " voies : le programme en lit de 1 à 8.");
-    if (info.frames > static_cast<sf_count_t>(MaxSoundSeconds * info.samplerate))
+    if (info.frames > static_cast<sf_count_t>(LongestAnalysedSeconds * info.samplerate))
         return Refused("Ce son dure plus de 10 minutes : trop long pour être analysé.");
     if (LogSaysTruncated(f))
         return Refused("Ce fichier est tronqué : il s'arrête avant la fin de ses données.");
     if (info.frames <= 0)
         return Refused("Ce fichier ne contient aucun échantillon sonore.");
-    if (info.frames < static_cast<sf_count_t>(std::ceil(MinSoundSeconds * info.samplerate)))
+    if (info.frames < static_cast<sf_count_t>(std::ceil(ShortestAnalysedSeconds * info.samplerate)))
         return Refused("Ce son dure moins de 0,1 s : trop court pour être analysé.");
 
     const auto channels = static_cast<std::size_t>(info.channels);
@@ -133,9 +133,9 @@ std::string CheckSound(const MonoSound& sound)
 {
     if (!(sound.SampleRateHz >= MinSampleRateHz && sound.SampleRateHz <= MaxSampleRateHz))
         return "Fréquence d'échantillonnage refusée : elle doit être comprise entre 8 000 et 192 000 Hz.";
-    if (sound.Samples.size() < std::ceil(MinSoundSeconds * sound.SampleRateHz))
+    if (sound.Samples.size() < std::ceil(ShortestAnalysedSeconds * sound.SampleRateHz))
         return "Ce son dure moins de 0,1 s : trop court pour être analysé.";
-    if (sound.Samples.size() > MaxSoundSeconds * sound.SampleRateHz)
+    if (sound.Samples.size() > LongestAnalysedSeconds * sound.SampleRateHz)
         return "Ce son dure plus de 10 minutes : trop long pour être analysé.";
     for (double x : sound.Samples)
         if (!std::isfinite(x))

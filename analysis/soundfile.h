@@ -26,8 +26,8 @@ struct SoundReading {
 // Bounds of what the analysis takes.
 inline constexpr double MinSampleRateHz = 8000.0;
 inline constexpr double MaxSampleRateHz = 192000.0;
-inline constexpr double MinSoundSeconds = 0.1;
-inline constexpr double MaxSoundSeconds = 600.0;
+inline constexpr double ShortestAnalysedSeconds = 0.1;
+inline constexpr double LongestAnalysedSeconds = 600.0;
 inline constexpr int MaxChannels = 8;
 
 // Reads a sound file; its channels are averaged into one. Refused, with a

@@ -13,6 +13,7 @@ class DialogService;
 class MainSliderSettings;
 class SoundPort;
 class TForm2;
+class Tfenanalyse;
 class Tfenreponse;
 class Tfenetson;
 class Tfengraphe;
@@ -48,6 +49,7 @@ public:
     Trappcycl& rappcycl() { return *m_rappcycl; }
     Tfenetson& fenetson() { return *m_fenetson; }
     Tfenreponse& fenreponse() { return *m_fenreponse; }
+    Tfenanalyse& fenanalyse() { return *m_fenanalyse; }
 
 private:
     SharedState m_state;
@@ -62,5 +64,7 @@ private:
     std::unique_ptr<Tfenetson> m_fenetson;
     // Ours, after the six: the filter's response.
     std::unique_ptr<Tfenreponse> m_fenreponse;
+    // The analysis of a recorded sound; it plays through the sound window's port.
+    std::unique_ptr<Tfenanalyse> m_fenanalyse;
     std::unique_ptr<MainSliderSettings> m_mainSliders;
 };

@@ -8,6 +8,7 @@
 #include "plot/plottext.h"
 #include "plot/sampling.h"
 #include "signal/presets.h"
+#include "signal/signallimits.h"
 #include "widgets/artwork.h"
 #include "widgets/tvrbitmapimage.h"
 #include "widgets/tvrbitmaplist.h"
@@ -26,6 +27,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
 #include <numbers>
 
 using VrPanel::Named;
@@ -100,6 +102,11 @@ void Tfensynth::BuildControls()
     BitBtn1->setIcon(QIcon(ButtonGlyph(GlyphKind::Sound, 32, ArtworkRatio())));
     BitBtn1->setIconSize(QSize(32, 32));
     BitBtn1->setToolTip(QStringLiteral("Etude sonore"));
+    // Right of the output group, under the lesson files' place.
+    BitBtnAnalyse = Place(new QPushButton(QStringLiteral("Analyse\nd'un son"), this), "BitBtnAnalyse", 776, 390, 72, 62);
+    BitBtnAnalyse->setFont(VrLook::font(12));
+    BitBtnAnalyse->setToolTip(QStringLiteral("Analyser un son enregistré ou un fichier son"));
+    BitBtnAnalyse->setAccessibleName(QStringLiteral("Analyse d'un son"));
 
     for (int k = 1; k <= HarmonicCount; ++k)
         m_columns[k] = BuildHarmonicColumn(this, k);
@@ -142,6 +149,7 @@ void Tfensynth::Connect()
     connect(VrDemoButton1, &TVrDemoButton::OnClick, this, &QWidget::close);
     connect(VrDemoButton2, &TVrDemoButton::OnClick, this, &Tfensynth::SettingsRequested);
     connect(BitBtn1, &QPushButton::clicked, this, &Tfensynth::SoundRequested);
+    connect(BitBtnAnalyse, &QPushButton::clicked, this, &Tfensynth::AnalysisRequested);
     connect(findChild<TVrBitmapImage*>(QStringLiteral("VrBitmapImage1")), &TVrBitmapImage::OnClick, this,
             &Tfensynth::ResponseRequested);
 }
@@ -157,7 +165,7 @@ void Tfensynth::SetTabOrder()
     order << VrCheckLed13 << VrDemoButton2 << VrSlidermoy << VrDemoButton1 << BitBtn1;
     for (int k = 1; k <= HarmonicCount; ++k)
         order << m_columns[k].VrCheckLed << m_columns[k].Vramp << m_columns[k].VrSwitch;
-    order << m_filter->TabOrder() << VrCheckLed19 << VrCheckLed20 << VrCheckLed21;
+    order << m_filter->TabOrder() << VrCheckLed19 << VrCheckLed20 << VrCheckLed21 << BitBtnAnalyse;
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -352,6 +360,32 @@ void Tfensynth::SpectrumWindowClosed()
 {
     VrCheckLed20->setChecked(false);
     VrCheckLed21->setChecked(false);
+}
+
+void Tfensynth::TakeSynthesis(const SynthesisSettings& settings)
+{
+    if (m_state.Signal.Preset != PresetKind::Free) {
+        emit DutyCycleDialogShown(false);
+        SetPresetButtons(1);
+        VrCheckLed13->setVisible(false);
+        m_state.Signal.Preset = PresetKind::Free;
+    }
+    m_state.Signal.FundamentalHz = std::clamp(settings.FundamentalHz, MinFundamentalHz, MaxFundamentalHz);
+    if (IsFullScaleAllowed(settings.FullScaleValue))
+        m_state.Signal.FullScaleValue = settings.FullScaleValue;
+    ShowFundamental();
+    SetText(Label5, NumberText(m_state.Signal.FullScaleValue));
+    const int mean = std::clamp(settings.MeanPercent, VrSlidermoy->MinValue(), VrSlidermoy->MaxValue());
+    VrSlidermoy->setPosition(mean);
+    // The slider may already stand there while the full scale has changed.
+    m_state.Signal.MeanPercent = mean;
+    m_state.Signal.MeanValue = SaturateToDouble(mean / 100.0L * m_state.Signal.FullScaleValue);
+    for (int k = 1; k <= HarmonicCount; ++k) {
+        m_columns[k].Vramp->setPosition(std::clamp(settings.AmplitudePercent[k], 0, 100));
+        m_columns[k].VrSwitch->setOffset(std::clamp(settings.SwitchPosition[k], 0, 3));
+    }
+    ResetTimeRange(m_state);
+    m_cycle.Redraw();
 }
 
 void Tfensynth::closeEvent(QCloseEvent* e)
