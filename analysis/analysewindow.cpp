@@ -150,7 +150,7 @@ void Tfenanalyse::EnableControls()
 {
     const bool recording = m_recorder->Recording();
     const bool ready = m_analysis.Ok && !recording;
-    EnregistrerButton->setText(recording ? QStringLiteral("&Arrêter") : QStringLiteral("&Enregistrer"));
+    EnregistrerButton->setText(recording ? QStringLiteral("Arrêter l'&enregistrement") : QStringLiteral("&Enregistrer"));
     DureeSpin->setEnabled(!recording);
     OuvrirButton->setEnabled(!recording);
     SauverButton->setEnabled(ready && m_recorded);

@@ -132,7 +132,7 @@ void Tfenanalyse::BuildControls()
     VersSyntheseButton->setToolTip(QStringLiteral("Régler la fenêtre principale sur ce son"));
     EcartLabel = Readout(this, "EcartLabel", QStringLiteral("Écart de la synthèse au son mesuré"));
     EcartLabel->setMinimumHeight(2 * fontMetrics().lineSpacing() + 4);
-    EcouteOriginalButton = Button(this, "EcouteOriginalButton", QStringLiteral("Écoute &original"),
+    EcouteOriginalButton = Button(this, "EcouteOriginalButton", QStringLiteral("Écoute ori&ginal"),
                                   QStringLiteral("Écouter l'enregistrement"));
     EcouteResyntheseButton = Button(this, "EcouteResyntheseButton", QStringLiteral("Écoute &resynthèse"),
                                     QStringLiteral("Écouter la resynthèse"));

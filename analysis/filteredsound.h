@@ -9,7 +9,9 @@
 #include <vector>
 
 // y = IFFT( H(f) FFT(x) ), H from FilterResponseAt (Gain e^{j PhaseRad}) at
-// each bin's frequency, over x followed by up to half a second of silence
+// each bin's frequency (evaluated at every 16th bin and interpolated
+// between where a straight line meets the formulas within 1e-6, evaluated
+// at each bin elsewhere), over x followed by up to half a second of silence
 // (where the filter's ringing dies instead of wrapping round onto the
 // start); the result has the length of x. Nothing when `filter.Kind` is none
 // of the seven models (the samples come back as they are).

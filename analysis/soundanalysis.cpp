@@ -196,7 +196,8 @@ SoundAnalysis AnalyseSound(const MonoSound& sound)
             continue;
         }
         double deg = std::remainder(a.PhaseDeg[k] - k * raw1, 2 * Pi) * 180 / Pi;
-        if (deg <= -180)
+        // -180 is shown as 180: the range is (-180, 180].
+        if (deg <= -180 + 1e-6)
             deg += 360;
         a.PhaseDeg[k] = deg;
     }

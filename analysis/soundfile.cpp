@@ -59,6 +59,8 @@ SoundReading ReadOpened(SNDFILE* f, const SF_INFO& info)
                        + " voies : le programme en lit de 1 à 8.");
     if (info.frames > static_cast<sf_count_t>(LongestAnalysedSeconds * info.samplerate))
         return Refused("Ce son dure plus de 10 minutes : trop long pour être analysé.");
+    if (info.frames > MaxAnalysedSamples)
+        return Refused("Ce son a plus de 30 millions d'échantillons : trop long pour être analysé.");
     if (LogSaysTruncated(f))
         return Refused("Ce fichier est tronqué : il s'arrête avant la fin de ses données.");
     if (info.frames <= 0)
@@ -66,24 +68,29 @@ SoundReading ReadOpened(SNDFILE* f, const SF_INFO& info)
     if (info.frames < static_cast<sf_count_t>(std::ceil(ShortestAnalysedSeconds * info.samplerate)))
         return Refused("Ce son dure moins de 0,1 s : trop court pour être analysé.");
 
+    // Read in blocks and mixed at once, so that a header announcing more
+    // than the file holds costs no memory beyond what is really there.
     const auto channels = static_cast<std::size_t>(info.channels);
-    const auto frames = static_cast<std::size_t>(info.frames);
-    std::vector<double> interleaved(frames * channels);
     // Floating-point files are read as they are: values beyond full scale
     // stay beyond it, and the analysis sees them.
     sf_command(f, SFC_SET_CLIPPING, nullptr, SF_FALSE);
-    const sf_count_t got = sf_readf_double(f, interleaved.data(), info.frames);
-    if (got != info.frames)
-        return Refused("Ce fichier est tronqué : il s'arrête avant la fin de ses données.");
-
+    constexpr sf_count_t Block = 16384;
+    std::vector<double> interleaved(static_cast<std::size_t>(Block) * channels);
     SoundReading r;
     r.Sound.SampleRateHz = info.samplerate;
-    r.Sound.Samples.resize(frames);
-    for (std::size_t i = 0; i < frames; ++i) {
-        double sum = 0.0;
-        for (std::size_t c = 0; c < channels; ++c)
-            sum += interleaved[i * channels + c];
-        r.Sound.Samples[i] = sum / static_cast<double>(channels);
+    sf_count_t left = info.frames;
+    while (left > 0) {
+        const sf_count_t want = std::min(left, Block);
+        const sf_count_t got = sf_readf_double(f, interleaved.data(), want);
+        if (got != want)
+            return Refused("Ce fichier est tronqué : il s'arrête avant la fin de ses données.");
+        for (std::size_t i = 0; i < static_cast<std::size_t>(got); ++i) {
+            double sum = 0.0;
+            for (std::size_t c = 0; c < channels; ++c)
+                sum += interleaved[i * channels + c];
+            r.Sound.Samples.push_back(sum / static_cast<double>(channels));
+        }
+        left -= got;
     }
     const std::string problem = CheckSound(r.Sound);
     if (!problem.empty())
@@ -137,6 +144,8 @@ std::string CheckSound(const MonoSound& sound)
         return "Ce son dure moins de 0,1 s : trop court pour être analysé.";
     if (sound.Samples.size() > LongestAnalysedSeconds * sound.SampleRateHz)
         return "Ce son dure plus de 10 minutes : trop long pour être analysé.";
+    if (sound.Samples.size() > static_cast<std::size_t>(MaxAnalysedSamples))
+        return "Ce son a plus de 30 millions d'échantillons : trop long pour être analysé.";
     for (double x : sound.Samples)
         if (!std::isfinite(x))
             return "Ce son contient des valeurs qui ne sont pas des nombres : il ne peut pas être analysé.";

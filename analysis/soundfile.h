@@ -29,11 +29,12 @@ inline constexpr double MaxSampleRateHz = 192000.0;
 inline constexpr double ShortestAnalysedSeconds = 0.1;
 inline constexpr double LongestAnalysedSeconds = 600.0;
 inline constexpr int MaxChannels = 8;
+inline constexpr long long MaxAnalysedSamples = 30'000'000; // 10 min at 48 kHz, 2.6 min at 192 kHz
 
 // Reads a sound file; its channels are averaged into one. Refused, with a
 // French message: a missing or empty file, a file that is no sound, a rate
 // outside 8 kHz .. 192 kHz, more than 8 channels, a sound shorter than
-// 0.1 s or longer than 10 minutes, data that stop before the length the
+// 0.1 s, longer than 10 minutes or of more than 30 million samples, data that stop before the length the
 // header announces, samples that are no finite numbers.
 SoundReading ReadSoundFile(const std::string& path);
 

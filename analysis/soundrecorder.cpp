@@ -44,6 +44,7 @@ QString SoundRecorder::Start(double seconds)
     m_wanted = static_cast<std::size_t>(std::lround(seconds * format.sampleRate()));
     m_sound.Samples.reserve(m_wanted);
     m_peak = 0;
+    m_finishing = false;
     m_source = std::make_unique<QAudioSource>(device, format);
     m_input = m_source->start();
     if (!m_input || m_source->error() != QAudio::NoError) {
@@ -69,7 +70,7 @@ void SoundRecorder::Cancel()
 
 void SoundRecorder::ReadAvailable()
 {
-    if (!m_input)
+    if (!m_input || m_finishing)
         return;
     const QByteArray bytes = m_input->readAll();
     int size = 2;
@@ -120,10 +121,17 @@ void SoundRecorder::ReadAvailable()
         m_peak = std::max(m_peak, std::abs(mono));
         m_sound.Samples.push_back(mono);
     }
-    if (m_sound.Samples.size() >= m_wanted) {
-        Cancel();
-        emit Progress(m_peak, 0.0);
-        emit Finished(m_sound);
+    if (m_sound.Samples.size() >= m_wanted && !m_finishing) {
+        // The source is in the middle of its own signal: it is ended once
+        // that has returned.
+        m_finishing = true;
+        disconnect(m_input, nullptr, this, nullptr);
+        m_timer->stop();
+        QTimer::singleShot(0, this, [this] {
+            Cancel();
+            emit Progress(m_peak, 0.0);
+            emit Finished(m_sound);
+        });
     }
 }
 

@@ -50,4 +50,5 @@ private:
     int m_channels = 1;
     int m_format = 0; // QAudioFormat::SampleFormat
     double m_peak = 0;
+    bool m_finishing = false; // the whole length is there; the source ends at the next turn of the event loop
 };

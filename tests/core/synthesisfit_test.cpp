@@ -114,6 +114,18 @@ TEST(FilteredSound, EachFrequencyTakesTheFiltersGain)
                     << static_cast<char>(kind) << " " << hz << " Hz at " << i;
         }
     }
+    // A sharp resonance: the gain is read at each frequency, not smoothed over.
+    f.Kind = FilterKind::BandPass;
+    f.Damping = 0.002;
+    for (double hz : {500.0, 501.0, 503.0}) {
+        std::vector<double> x(96000);
+        for (std::size_t i = 0; i < x.size(); ++i)
+            x[i] = 0.3 * std::sin(2 * Pi * hz * i / rate);
+        const std::vector<double> y = FilteredSound(x, rate, f);
+        const FilterPoint h = FilterResponseAt(f, f.Kind, hz);
+        for (std::size_t i = 90000; i < 90050; ++i)
+            EXPECT_NEAR(y[i], 0.3 * h.Gain * std::sin(2 * Pi * hz * i / rate + h.PhaseRad), 0.01) << hz << " Hz";
+    }
     f.Kind = FilterKind::None;
     const std::vector<double> x{0.1, 0.2, 0.3};
     EXPECT_EQ(FilteredSound(x, rate, f), x);
