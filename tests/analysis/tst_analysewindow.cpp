@@ -17,6 +17,8 @@
 #include <QAbstractSpinBox>
 #include <QDir>
 #include <QLabel>
+#include <QAudioDevice>
+#include <QMediaDevices>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
@@ -113,6 +115,18 @@ private slots:
         // Three periods.
         Find<QSpinBox>(m_window.get(), "PeriodesSpin")->setValue(3);
         SavePicture(m_window.get(), "analyse-window-3periods.png");
+    }
+
+    // No sound input on the machine: a French message, nothing recorded.
+    void noInputDevice()
+    {
+        if (!QMediaDevices::audioInputs().isEmpty())
+            QSKIP("this machine has a sound input");
+        QTest::mouseClick(Find<QPushButton>(m_window.get(), "EnregistrerButton"), Qt::LeftButton);
+        QCOMPARE(m_dialogs->Errors, QStringList{QStringLiteral(
+                                        "Aucune entrée son (microphone) n'a été trouvée : impossible d'enregistrer.")});
+        QCOMPARE(Find<QPushButton>(m_window.get(), "EnregistrerButton")->text(), QStringLiteral("&Enregistrer"));
+        QVERIFY(!m_window->Analysis().Ok);
     }
 
     // A sound refused brings a French message and leaves the window as it was.
