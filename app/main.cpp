@@ -32,6 +32,7 @@ int RunAnalysis(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("fourierfiltre"));
+    InstallQtFrench(); // the parser's own messages in French
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Analyse d'un son : fréquence fondamentale, moyenne et douze harmoniques."));
     parser.addOption({QStringLiteral("analyse"), QStringLiteral("Analyse le son SON (WAV, FLAC ou OGG) et écrit le tableau."),

@@ -189,13 +189,14 @@ press "$BOX" ctrl+a
 xdotool type "$FC"
 xdotool key Return
 sleep 0.5
+import -window "$MAIN" "$OUT/e2e-analysis-main-lowpass.png"
 record original
 press "$AW" alt+g
-sleep 2.5
+sleep 3
 stop_recording
 record filtered
 press "$AW" alt+f
-sleep 2.5
+sleep 3
 stop_recording
 import -window "$AW" "$OUT/e2e-analysis-filtered.png"
 python3 - "$WORK/original.raw" "$WORK/filtered.raw" "$RATE" "$F0" "$FC" <<'PY' || fail "the filtered sound"
@@ -205,9 +206,18 @@ def level(path, hz):
     x = array.array("h")
     x.frombytes(open(path, "rb").read())
     x = [v / 32768 for v in x]
-    loud = [i for i, v in enumerate(x) if abs(v) > 0.01]
-    assert loud, "nothing was played into " + path
-    seg = x[loud[0] + rate // 10 : loud[-1] - rate // 10]
+    # The longest sounding stretch (in 10 ms blocks), less 0.1 s at each end.
+    w = rate // 100
+    sounding = [max(map(abs, x[i : i + w])) > 0.01 for i in range(0, len(x) - w + 1, w)]
+    best, start = (0, 0), None
+    for i, on in enumerate(sounding + [False]):
+        if on and start is None:
+            start = i
+        elif not on and start is not None:
+            best = max(best, (i - start, start))
+            start = None
+    assert best[0] * w > rate, "no second of sound was played into " + path
+    seg = x[(best[1] + 10) * w : (best[1] + best[0] - 10) * w]
     k = 2 * math.cos(2 * math.pi * hz / rate)
     s1 = s2 = 0.0
     for v in seg:
