@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/commandline.h"
 
+#include "app/analysecommand.h"
 #include "app/exports.h"
 #include "app/lessonsession.h"
 #include "app/program.h"
@@ -19,7 +20,7 @@
 
 namespace {
 
-enum class OptionRole { Help, Version, ExportReport, ExportCsv, ExportSvg };
+enum class OptionRole { Help, Version, ExportReport, ExportCsv, ExportSvg, Analyse };
 
 struct OptionEntry {
     OptionRole role;
@@ -42,6 +43,10 @@ const QList<OptionEntry>& Options()
          "SORTIE.csv"},
         {OptionRole::ExportSvg, {QStringLiteral("export-svg")},
          "Écrit les graphes en SVG dans le dossier DOSSIER, sans fenêtre, et s'arrête.", "DOSSIER"},
+        {OptionRole::Analyse, {QStringLiteral("analyse")},
+         "Analyse le son SON (WAV, FLAC ou OGG) : écrit sa fréquence fondamentale, sa moyenne et ses douze "
+         "harmoniques en CSV sur la sortie standard (ou dans SORTIE.csv avec --export-csv), et s'arrête.",
+         "SON"},
     };
     return options;
 }
@@ -53,6 +58,8 @@ QString& Target(CommandLine& line, OptionRole role)
         return line.ExportReport;
     case OptionRole::ExportCsv:
         return line.ExportCsv;
+    case OptionRole::Analyse:
+        return line.AnalyseSound;
     default:
         return line.ExportSvg;
     }
@@ -131,7 +138,8 @@ QString HelpText()
                 QLatin1Char('\n');
     }
     text += QStringLiteral("\nStatut de sortie : 0 si tout s'est bien passé, 1 si un fichier n'a pu être lu "
-                           "ou écrit, 2 si la ligne de commande est fausse.\n");
+                           "ou écrit (3 pour le tableau de --analyse) ou si le son ne peut être analysé, 2 si la ligne de "
+                           "commande est fausse.\n");
     return text;
 }
 
@@ -172,7 +180,10 @@ CommandLine ParseCommandLine(const QStringList& arguments)
             Target(line, o.role) = parser.value(options[i]);
     }
     const QStringList files = parser.positionalArguments();
-    if (files.size() > 1)
+    if (!line.AnalyseSound.isEmpty() && line.Error.isEmpty()
+        && (!files.isEmpty() || !line.ExportReport.isEmpty() || !line.ExportSvg.isEmpty()))
+        line.Error = QStringLiteral("--analyse ne prend que le son et, au choix, --export-csv.") + TryHelp();
+    else if (files.size() > 1)
         line.Error = QStringLiteral("une seule séance à la fois (%1 fichiers donnés).").arg(files.size()) + TryHelp();
     else if (files.size() == 1)
         line.LessonFile = files.first();
@@ -217,6 +228,12 @@ int RunProgram(int argc, char** argv)
     if (line.Version) {
         Print(stdout, VersionText() + QLatin1Char('\n'));
         return ExitOk;
+    }
+    // The analysis of a sound needs no window, nor any display.
+    if (!line.AnalyseSound.isEmpty()) {
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(ProgramName());
+        return RunAnalyseCommand(line.AnalyseSound, line.ExportCsv);
     }
     // Exports draw on windows that are never shown: no display is needed.
     if (line.Exports())

@@ -18,12 +18,13 @@ struct CommandLine {
     QString ExportReport; // --export-report OUT.pdf
     QString ExportCsv;    // --export-csv OUT.csv
     QString ExportSvg;    // --export-svg DOSSIER
+    QString AnalyseSound; // --analyse SON: the analysis to --export-csv or the standard output
     bool Help = false;
     bool Version = false;
     QString Error; // French, when the line cannot be used
 
     // Something to write, after which the program ends without a window.
-    bool Exports() const { return !ExportReport.isEmpty() || !ExportCsv.isEmpty() || !ExportSvg.isEmpty(); }
+    bool Exports() const { return AnalyseSound.isEmpty() && (!ExportReport.isEmpty() || !ExportCsv.isEmpty() || !ExportSvg.isEmpty()); }
 };
 
 // `arguments` as the process received them, the program's name first.

@@ -2,6 +2,7 @@
 #include "app/program.h"
 
 #include "app/lessonsession.h"
+#include "analysis/analysewindow.h"
 #include "app/simplefour.h"
 #include "filter/responsewindow.h"
 #include "plot/repres.h"
@@ -38,7 +39,8 @@ Program::Program(DialogService& dialogs, SoundPort* soundPort)
       m_rappcycl(std::make_unique<Trappcycl>(m_state, dialogs)),
       m_ownSoundPort(soundPort ? nullptr : std::make_unique<QtSoundPort>()),
       m_fenetson(std::make_unique<Tfenetson>(m_state, dialogs, soundPort ? *soundPort : *m_ownSoundPort)),
-      m_fenreponse(std::make_unique<Tfenreponse>(m_state))
+      m_fenreponse(std::make_unique<Tfenreponse>(m_state)),
+      m_fenanalyse(std::make_unique<Tfenanalyse>(m_state, dialogs, soundPort ? *soundPort : *m_ownSoundPort))
 {
     m_cycle.Attach(m_fengraphe.get(), m_fenspectres.get(), m_fenreponse.get());
     QObject::connect(m_fensynth.get(), &Tfensynth::ResponseRequested, m_fenreponse.get(), &Tfenreponse::Open);
@@ -93,6 +95,11 @@ Program::Program(DialogService& dialogs, SoundPort* soundPort)
     QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, fenetson, &Tfenetson::StopSound);
 
     m_session = new LessonSession(*this, dialogs);
+    // The analysis of a sound; its settings go into the main window's controls.
+    Tfenanalyse* fenanalyse = m_fenanalyse.get();
+    fenanalyse->SetMeanLimit([fensynth] { return fensynth->MeanRangeMax(); });
+    QObject::connect(fensynth, &Tfensynth::AnalysisRequested, fenanalyse, &Tfenanalyse::Open);
+    QObject::connect(fenanalyse, &Tfenanalyse::SynthesisRequested, fensynth, &Tfensynth::TakeSynthesis);
 }
 
 Program::~Program()

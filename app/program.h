@@ -15,6 +15,7 @@ class LessonSession;
 class MainSliderSettings;
 class SoundPort;
 class TForm2;
+class Tfenanalyse;
 class Tfenreponse;
 class Tfenetson;
 class Tfengraphe;
@@ -52,6 +53,7 @@ public:
     Tfenreponse& fenreponse() { return *m_fenreponse; }
     // The lesson files, the note, the mystery filter and the "Fichier" menu.
     LessonSession& Session() { return *m_session; }
+    Tfenanalyse& fenanalyse() { return *m_fenanalyse; }
 
 private:
     // What screen readers learn of the controls, described before the first
@@ -69,6 +71,8 @@ private:
     std::unique_ptr<Tfenetson> m_fenetson;
     // Ours, after the six: the filter's response.
     std::unique_ptr<Tfenreponse> m_fenreponse;
+    // The analysis of a recorded sound; it plays through the sound window's port.
+    std::unique_ptr<Tfenanalyse> m_fenanalyse;
     std::unique_ptr<MainSliderSettings> m_mainSliders;
     LessonSession* m_session = nullptr; // a child of the main window
 };

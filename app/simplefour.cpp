@@ -9,6 +9,7 @@
 #include "plot/sampling.h"
 #include "signal/presets.h"
 #include "widgets/accessibility.h"
+#include "signal/signallimits.h"
 #include "widgets/artwork.h"
 #include "widgets/tvrbitmapimage.h"
 #include "widgets/tvrbitmaplist.h"
@@ -31,6 +32,7 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include <algorithm>
 #include <numbers>
 
 using VrPanel::Named;
@@ -110,6 +112,11 @@ void Tfensynth::BuildControls()
     VrNummoy->setAccessibleName(QStringLiteral("Affichage valeur moyenne"));
     for (TVrRangeControl* c : std::initializer_list<TVrRangeControl*>{VrSlidermoy, VrNummoy})
         c->setValueSpeech([](int v) { return QString::number(v) + QStringLiteral(" %"); });
+    // Right of the output group, under the lesson files' place.
+    BitBtnAnalyse = Place(new QPushButton(QStringLiteral("Analyse\nd'un son"), this), "BitBtnAnalyse", 776, 390, 72, 62);
+    BitBtnAnalyse->setFont(VrLook::font(12));
+    BitBtnAnalyse->setToolTip(QStringLiteral("Analyser un son enregistré ou un fichier son"));
+    BitBtnAnalyse->setAccessibleName(QStringLiteral("Analyse d'un son"));
 
     for (int k = 1; k <= HarmonicCount; ++k)
         m_columns[k] = BuildHarmonicColumn(this, k);
@@ -163,6 +170,7 @@ void Tfensynth::Connect()
     connect(VrDemoButton1, &TVrDemoButton::OnClick, this, &QWidget::close);
     connect(VrDemoButton2, &TVrDemoButton::OnClick, this, &Tfensynth::SettingsRequested);
     connect(BitBtn1, &QPushButton::clicked, this, &Tfensynth::SoundRequested);
+    connect(BitBtnAnalyse, &QPushButton::clicked, this, &Tfensynth::AnalysisRequested);
     connect(findChild<TVrBitmapImage*>(QStringLiteral("VrBitmapImage1")), &TVrBitmapImage::OnClick, this,
             &Tfensynth::ResponseRequested);
 }
@@ -179,8 +187,8 @@ void Tfensynth::SetTabOrder()
     for (int k = 1; k <= HarmonicCount; ++k)
         order << m_columns[k].VrCheckLed << m_columns[k].Vramp << m_columns[k].VrSwitch;
     // "Fichier", below the filter controls, comes before the output group so
-    // that the output LEDs stay last.
-    order << m_filter->TabOrder() << BoutonFichier << VrCheckLed19 << VrCheckLed20 << VrCheckLed21;
+    // that the output LEDs stay last; the sound analysis' opener ends the tour.
+    order << m_filter->TabOrder() << BoutonFichier << VrCheckLed19 << VrCheckLed20 << VrCheckLed21 << BitBtnAnalyse;
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -435,6 +443,32 @@ void Tfensynth::SetFileMenu(QMenu* menu)
 {
     BoutonFichier->setMenu(menu);
     addActions(menu->actions());
+}
+
+void Tfensynth::TakeSynthesis(const SynthesisSettings& settings)
+{
+    if (m_state.Signal.Preset != PresetKind::Free) {
+        emit DutyCycleDialogShown(false);
+        SetPresetButtons(1);
+        VrCheckLed13->setVisible(false);
+        m_state.Signal.Preset = PresetKind::Free;
+    }
+    m_state.Signal.FundamentalHz = std::clamp(settings.FundamentalHz, MinFundamentalHz, MaxFundamentalHz);
+    if (IsFullScaleAllowed(settings.FullScaleValue))
+        m_state.Signal.FullScaleValue = settings.FullScaleValue;
+    ShowFundamental();
+    SetText(Label5, NumberText(m_state.Signal.FullScaleValue));
+    const int mean = std::clamp(settings.MeanPercent, VrSlidermoy->MinValue(), VrSlidermoy->MaxValue());
+    VrSlidermoy->setPosition(mean);
+    // The slider may already stand there while the full scale has changed.
+    m_state.Signal.MeanPercent = mean;
+    m_state.Signal.MeanValue = SaturateToDouble(mean / 100.0L * m_state.Signal.FullScaleValue);
+    for (int k = 1; k <= HarmonicCount; ++k) {
+        m_columns[k].Vramp->setPosition(std::clamp(settings.AmplitudePercent[k], 0, 100));
+        m_columns[k].VrSwitch->setOffset(std::clamp(settings.SwitchPosition[k], 0, 3));
+    }
+    ResetTimeRange(m_state);
+    m_cycle.Redraw();
 }
 
 void Tfensynth::closeEvent(QCloseEvent* e)

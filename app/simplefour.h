@@ -5,6 +5,7 @@
 // columns that define the input signal, the filter panel, and the choice of
 // what the graphs show. Every change ends in the recompute-and-redraw cycle.
 
+#include "analysis/synthesisfit.h"
 #include "app/harmoniccolumn.h"
 #include "signal/sharedstate.h"
 
@@ -59,6 +60,11 @@ public:
     // The spectrum window was closed by its close box: "Spectre entrée" and
     // "Spectre sortie" go out through their own handlers.
     void SpectrumWindowClosed();
+    // The settings found for a recorded sound ("Vers la synthèse"): free
+    // synthesis, f0, the full scale, the mean, the twelve amplitudes and
+    // phases set on the controls, whose own handlers bring the state and
+    // every window along; the mean is held within its slider's range.
+    void TakeSynthesis(const SynthesisSettings& settings);
 
     // A lesson opened. The preset's button lit and its code set, without
     // moving a control (ApplyPreset does that).
@@ -92,6 +98,8 @@ signals:
     void SoundRequested();
     // A click on the filter picture: the filter's response is asked for.
     void ResponseRequested();
+    // The analysis button: the window "Analyse d'un son" is asked for.
+    void AnalysisRequested();
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -130,6 +138,7 @@ private:
     TVrSlider* VrSlidermoy;
     TVrDemoButton* VrDemoButton1; // "Quitter"
     QPushButton* BitBtn1;         // sound
+    QPushButton* BitBtnAnalyse;   // "Analyse d'un son"
     std::array<HarmonicColumn, 13> m_columns{};
     FilterPanel* m_filter;
     TVrDisplay* GroupBox2; // "Sortie du filtre"

@@ -14,7 +14,7 @@ cd "$(dirname "$0")/.."
 
 SECONDS_EACH=${1:-20}
 BUILD=${2:-build-fuzz}
-TARGETS="parsenumber tryparsenumber formatnumber roundtodigits nicerange valuetopixel stateredraw lessonread"
+TARGETS="parsenumber tryparsenumber formatnumber roundtodigits nicerange valuetopixel stateredraw lessonread soundanalysis"
 
 cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
     -DWITH_FUZZ=ON -DWITH_QT=OFF -DWITH_BENCH=OFF -DWITH_SANITIZERS=OFF >/dev/null

@@ -122,7 +122,8 @@ void FirstUseTest::tabReachesEveryControl()
     for (TVrCheckLed* led : U().FilterLed)
         expected << led;
     expected << U().VrBitmapImage1 << U().Label17 << U().VrNum1 << U().VrWheel1 << U().VrTrackBar1
-             << W().findChild<QWidget*>(QStringLiteral("BoutonFichier")) << U().VrCheckLed19 << U().VrCheckLed20 << U().VrCheckLed21;
+             << W().findChild<QWidget*>(QStringLiteral("BoutonFichier")) << U().VrCheckLed19 << U().VrCheckLed20 << U().VrCheckLed21
+             << Ui::Get<QWidget>(W(), QStringLiteral("BitBtnAnalyse"));
     const QImage pictureWithoutFocus = U().VrBitmapImage1->grab().toImage();
     QList<QWidget*> reached{QApplication::focusWidget()};
     for (int i = 1; i < expected.size(); ++i) {
@@ -146,7 +147,7 @@ void FirstUseTest::keysThatShowAWindowLeaveTheKeyboard_data()
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("next");
     QTest::addRow("Spectre entrée") << "VrCheckLed20" << int(Qt::Key_Space) << "Spectre(s)" << "VrCheckLed21";
-    QTest::addRow("Spectre sortie") << "VrCheckLed21" << int(Qt::Key_Space) << "Spectre(s)" << "VrPowerButton1";
+    QTest::addRow("Spectre sortie") << "VrCheckLed21" << int(Qt::Key_Space) << "Spectre(s)" << "BitBtnAnalyse";
     QTest::addRow("Carré") << "VrPowerButton2" << int(Qt::Key_Space)
                            << "Signal carré rapport cyclique variable" << "VrPowerButton3";
     QTest::addRow("filter picture, Enter") << "VrBitmapImage1" << int(Qt::Key_Return) << "Réponse du filtre"
