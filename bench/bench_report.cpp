@@ -21,7 +21,7 @@ Program* g_program = nullptr;
 QTemporaryDir* g_dir = nullptr;
 
 // A square wave through a band-pass, three harmonics shown.
-void Lesson(Program& p)
+void SetUpLesson(Program& p)
 {
     SharedState& s = p.State();
     s.Signal.Preset = PresetKind::Square;
@@ -86,7 +86,7 @@ int main(int argc, char** argv)
     QTemporaryDir dir;
     g_program = &program;
     g_dir = &dir;
-    Lesson(program);
+    SetUpLesson(program);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
