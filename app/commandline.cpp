@@ -104,6 +104,7 @@ public:
         return std::nullopt;
     }
     int Question(QWidget*, const QString&, int, int) override { return QMessageBox::Cancel; }
+    bool ChoosePrinter(QWidget*, const QString&, QPrinter&) override { return false; }
 };
 
 } // namespace

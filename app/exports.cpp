@@ -19,7 +19,6 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QSaveFile>
 
@@ -190,13 +189,11 @@ QString ExportReportPdf(Program& program, const QString& path)
     return WriteFileAtomically(path, bytes);
 }
 
-void PrintReport(Program& program, QWidget* parent)
+void PrintReport(Program& program, DialogService& dialogs, QWidget* parent)
 {
     QPrinter printer;
     SetUpReportPrinter(printer);
-    QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Imprimer le rapport"));
-    if (dialog.exec() != QDialog::Accepted)
+    if (!dialogs.ChoosePrinter(parent, QStringLiteral("Imprimer le rapport"), printer))
         return;
     Current(program);
     PaintReport(printer, program, QDate::currentDate());
@@ -293,7 +290,7 @@ void RunExportCommand(Program& program, ExportCommand command, DialogService& di
         return;
     }
     case ExportCommand::Print:
-        PrintReport(program, parent);
+        PrintReport(program, dialogs, parent);
         return;
     }
 }

@@ -47,7 +47,7 @@ QString ExportGraphsSvg(Program& program, const QString& folder);
 QString ExportReportPdf(Program& program, const QString& path);
 
 // The report through the desktop's print dialog.
-void PrintReport(Program& program, QWidget* parent);
+void PrintReport(Program& program, DialogService& dialogs, QWidget* parent);
 
 // The commands of the "Fichier" menu that write a report's pieces: each asks
 // for its file (and a PNG's resolution) through `dialogs`, writes it and

@@ -216,6 +216,7 @@ void TForm2::ShowDisplay(const DisplaySettings& before)
     choixquad->setChecked(d.Plot.GridOn);
     RadioGroup1->setItemIndex(d.Plot.GridDotted ? 1 : 0);
     CheckBox1->setChecked(d.BlackBackground);
+    CheckBoxPapier->setChecked(d.PaperPalette);
     ShowBackground();
     for (int n = 1; n <= 3; ++n)
         if (SpectrumModes[n] == d.SpectrumMode)

@@ -9,6 +9,8 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QTranslator>
 
 std::optional<QString> QtDialogService::InputBox(QWidget* parent, const QString& caption, const QString& prompt,
@@ -75,6 +77,13 @@ int QtDialogService::Question(QWidget* parent, const QString& text, int buttons,
     box.setDefaultButton(QMessageBox::StandardButton(defaultButton));
     const int chosen = box.exec();
     return chosen == 0 ? int(QMessageBox::Cancel) : chosen;
+}
+
+bool QtDialogService::ChoosePrinter(QWidget* parent, const QString& caption, QPrinter& printer)
+{
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(caption);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 bool InstallQtFrench()

@@ -9,6 +9,7 @@
 
 #include <optional>
 
+class QPrinter;
 class QWidget;
 
 class DialogService {
@@ -46,6 +47,10 @@ public:
     // Discard and Cancel); gives the button chosen, Cancel when the box
     // was closed.
     virtual int Question(QWidget* parent, const QString& text, int buttons, int defaultButton) = 0;
+
+    // The desktop's print dialog for `printer`, captioned `caption`. True
+    // when the user chose to print.
+    virtual bool ChoosePrinter(QWidget* parent, const QString& caption, QPrinter& printer) = 0;
 };
 
 // The real dialogs. Message and error boxes carry `title` as their caption.
@@ -64,6 +69,7 @@ public:
     std::optional<QString> SaveFileName(QWidget* parent, const QString& caption, const QString& suggested,
                                         const QString& filter) override;
     int Question(QWidget* parent, const QString& text, int buttons, int defaultButton) override;
+    bool ChoosePrinter(QWidget* parent, const QString& caption, QPrinter& printer) override;
 
 private:
     QString m_title;

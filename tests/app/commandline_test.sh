@@ -44,9 +44,12 @@ expect 1 "c'est un dossier" --export-csv "$WORK/t.csv" "$WORK"
 expect 1 "Fichier de séance illisible : « signal.f0_hz » est hors de ses limites" \
     --export-report "$WORK/r.pdf" "$FIXTURES/f0-zero.seance"
 expect 1 "version plus récente" --export-svg "$WORK" "$FIXTURES/version-future.seance"
-# A folder that does not exist cannot take the exports.
+# A place under a plain file cannot take the exports (a missing folder of
+# graphs is made; a missing folder above a file is not).
+: >"$WORK/plein"
 for option in --export-csv --export-report --export-svg; do
-    expect 1 "fourierfiltre : " $option "$WORK/absent/sortie" "$FIXTURES/exemple.seance"
+    expect 1 "fourierfiltre : " $option "$WORK/plein/sortie" "$FIXTURES/exemple.seance"
 done
+expect 1 "fourierfiltre : " --export-csv "$WORK/absent/sortie.csv" "$FIXTURES/exemple.seance"
 [ -e "$WORK/t.csv" ] && { echo "FAIL: an export was written from a lesson that was refused" >&2; failures=$((failures + 1)); }
 [ "$failures" -eq 0 ]

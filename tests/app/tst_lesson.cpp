@@ -104,9 +104,12 @@ private slots:
             l.Display.ShowInputSpectrum = true;
             l.Display.SynthesisColour = 0x123456;
             l.Display.CopyWidthPx = 300;
+            l.Display.PaperPalette = true;
             l.ResponseOpen = true;
             t.Session().Restore(l);
             QCOMPARE(t.Session().Capture(), l);
+            // The settings dialog shows what was restored.
+            QVERIFY(Ui::Get<TVrCheckLed>(t.m_program->Form2(), QStringLiteral("CheckBoxPapier"))->Checked());
         });
     }
     void RoundTrip()

@@ -67,6 +67,14 @@ public:
         return Next(FileNames);
     }
 
+    // Print dialogs are cancelled unless the test says to print.
+    bool Prints = false;
+    bool ChoosePrinter(QWidget*, const QString& caption, QPrinter&) override
+    {
+        FilePickers.append(caption);
+        return Prints;
+    }
+
     int Question(QWidget*, const QString& text, int, int) override
     {
         Questions.append(text);
