@@ -301,7 +301,7 @@ void PaintFilterResponse(QPainter& painter, const DisplaySettings& display, cons
     // The texts placed in order: titles, "fc", "Hz", the frequency labels,
     // the value labels (by DrawVerticalScale), then the markers' numbers,
     // which may go above or below their points.
-    TextBoard board(w, h);
+    TextBoard board(w, h, painter.worldTransform());
     const QString titles[] = {QStringLiteral("Gain (dB)"), QStringLiteral("Phase (\u00B0)")};
     const ResponsePanel* const both[] = {&panels.Gain, &panels.Phase};
     const int titleLeft = panels.Gain.Frame.Left() + Round(fm.Advance(QStringLiteral("W")) / 2.0L);

@@ -44,12 +44,11 @@ long long StepsOf(double v, double step)
     return std::isfinite(n) ? static_cast<long long>(std::clamp(n, -1e15, 1e15)) : 0;
 }
 
-// Where the painter's origin lies in the picture (the painters of the
-// graphs only ever translate).
-QPoint Origin(const QPainter& painter)
+// Where the painter's origin lies in the picture (within a picture, the
+// graphs' painters only ever translate).
+QPoint Origin(const QPainter& painter, const TextBoard& board)
 {
-    const QTransform& t = painter.worldTransform();
-    return {static_cast<int>(std::lround(t.dx())), static_cast<int>(std::lround(t.dy()))};
+    return board.Origin(painter.worldTransform());
 }
 
 // The graduations of a scale from `from` by `step` while `more`, with
@@ -82,7 +81,7 @@ void DrawHorizontalScale(QPainter& painter, int row, const param& p, const PlotF
     const QColor axis = ToQColor(p.AxisColour);
     painter.setFont(PlotFont(p));
     const FontMeasure fm(painter.font());
-    const QPoint origin = Origin(painter);
+    const QPoint origin = Origin(painter, board);
     std::vector<Graduation> graduations;
     std::vector<ScaleMark> marks;
     if (UsableScale(frame.xMin, frame.xMax, frame.xStep)) {
@@ -122,7 +121,7 @@ void DrawVerticalScale(QPainter& painter, int column, const param& p, const Plot
     const QColor axis = ToQColor(p.AxisColour);
     painter.setFont(PlotFont(p));
     const FontMeasure fm(painter.font());
-    const QPoint origin = Origin(painter);
+    const QPoint origin = Origin(painter, board);
     std::vector<Graduation> graduations;
     std::vector<ScaleMark> marks;
     if (UsableScale(frame.yMin, frame.yMax, frame.yStep)) {

@@ -204,12 +204,17 @@ int FontMeasure::HalfHeight() const
     return Round(m_kept->Height / 2.0L);
 }
 
+QPoint TextBoard::Origin(const QTransform& now) const
+{
+    return m_fromDevice.map(now.map(QPointF(0, 0))).toPoint();
+}
+
 bool TextBoard::Inside(const TextExtent& e, QPoint at) const
 {
     return Within(e.Ink.translated(at), m_w, m_h) && Within(e.Cell.translated(at), m_w, m_h);
 }
 
-TextBoard::TextBoard(int w, int h) : m_w(w), m_h(h)
+TextBoard::TextBoard(int w, int h, const QTransform& base) : m_w(w), m_h(h), m_fromDevice(base.inverted())
 {
     m_items.reserve(64);
 }

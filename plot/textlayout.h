@@ -37,6 +37,7 @@
 #include <QRect>
 #include <QString>
 #include <QStringView>
+#include <QTransform>
 
 #include <functional>
 #include <initializer_list>
@@ -86,13 +87,18 @@ private:
     std::shared_ptr<Kept> m_kept;
 };
 
-// The texts of one picture, w x h pixels.
+// The texts of one picture, w x h pixels. `base`: the painter's transform
+// when the picture begins (a report places its graphs by translating and
+// scaling the page); the places on the board are the picture's own.
 class TextBoard {
 public:
-    TextBoard(int w, int h);
+    TextBoard(int w, int h, const QTransform& base = QTransform());
 
     int Width() const { return m_w; }
     int Height() const { return m_h; }
+    // Where a painter that has moved since the picture began has its
+    // origin in the picture.
+    QPoint Origin(const QTransform& now) const;
 
     bool Inside(const TextExtent& e, QPoint at) const;
     // Apart from every text placed. `cell`: the text is written on its
@@ -130,6 +136,7 @@ private:
     bool NoneMeets(const QRect& area, Test test) const;
 
     int m_w, m_h;
+    QTransform m_fromDevice; // the base's inverse
     std::vector<Item> m_items;
 };
 

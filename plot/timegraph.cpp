@@ -110,7 +110,7 @@ void PaintTimeGraph(QPainter& painter, const SharedState& state, int w, int h, c
     painter.setRenderHint(QPainter::Antialiasing, false);
 
     // "t (s)" is placed first, the labels around it.
-    TextBoard board(w, h);
+    TextBoard board(w, h, painter.worldTransform());
     const QString title = QStringLiteral("t (s)");
     const std::optional<QPoint> titleAt =
         PlaceAxisTitle(board, fm, fm.Extent(title), frame.Row(0.0), AxesCrossingOf(d.Plot, frame).Row);

@@ -233,7 +233,7 @@ void PaintSpectra(QPainter& painter, const SharedState& state, const SpectrumLay
     frame.W = w;
     frame.H = h;
     FitMarginsToFont(frame, labelFont);
-    TextBoard board(w, h);
+    TextBoard board(w, h, painter.worldTransform());
 
     std::vector<PlacedText> values;
     values.reserve(2 * RowCount);

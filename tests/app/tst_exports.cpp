@@ -374,6 +374,10 @@ void ExportsTest::reportTextHoldsParametersAndMeasurements()
     // The graphs' own texts are there as text, not pixels.
     for (const char* s : {"t (s)", "Gain (dB)", "Harmonique", "Entrée", "Sortie"})
         QVERIFY2(text.contains(QString::fromUtf8(s)), s);
+    // So are their graduations, wherever the page scales and places them
+    // (the time axis' labels of the lower half once went missing).
+    for (const char* s : {"1E-3", "5E-3", "9E-3", "*100Hz"})
+        QVERIFY2(text.contains(QString::fromUtf8(s)), s);
 
     if (!QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty()) {
         QDir().mkpath(QStringLiteral(PICTURE_DIR));
