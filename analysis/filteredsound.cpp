@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "analysis/filteredsound.h"
 
+#include "analysis/fftsize.h"
 #include "filter/filterresponse.h"
 
 #include <fftw3.h>
@@ -11,22 +12,6 @@
 #include <vector>
 
 namespace {
-
-// The smallest 2^a 3^b 5^c at or above n.
-std::size_t FastSize(std::size_t n)
-{
-    std::size_t best = 1;
-    while (best < n)
-        best *= 2;
-    for (std::size_t p5 = 1; p5 < 2 * n; p5 *= 5)
-        for (std::size_t p3 = p5; p3 < 2 * n; p3 *= 3) {
-            std::size_t s = p3;
-            while (s < n)
-                s *= 2;
-            best = std::min(best, s);
-        }
-    return best;
-}
 
 std::complex<double> Gain(const FilterState& filter, long double hz)
 {
@@ -72,7 +57,7 @@ std::vector<double> FilteredSound(const std::vector<double>& x, double rateHz, c
     if (!IsFilterCode(filter.Kind) || filter.Kind == FilterKind::None || x.empty() || !(rateHz > 0))
         return x;
     const auto tail = static_cast<std::size_t>(0.5 * rateHz);
-    const std::size_t n = FastSize(x.size() + std::min(tail, x.size()));
+    const std::size_t n = FastFftSize(x.size() + std::min(tail, x.size()));
     const std::size_t bins = n / 2 + 1;
     double* buffer = fftw_alloc_real(n);
     fftw_complex* spectrum = fftw_alloc_complex(bins);

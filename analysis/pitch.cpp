@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "analysis/pitch.h"
 
+#include "analysis/fftsize.h"
+
 #include <fftw3.h>
 
 #include <algorithm>
@@ -13,26 +15,10 @@ namespace {
 
 constexpr double Threshold = 0.15;
 
-// The smallest size 2^a 3^b 5^c at or above n, a size FFTW transforms fast.
-std::size_t FastSize(std::size_t n)
-{
-    std::size_t best = 1;
-    while (best < n)
-        best *= 2;
-    for (std::size_t p5 = 1; p5 < 2 * n; p5 *= 5)
-        for (std::size_t p3 = p5; p3 < 2 * n; p3 *= 3) {
-            std::size_t s = p3;
-            while (s < n)
-                s *= 2;
-            best = std::min(best, s);
-        }
-    return best;
-}
-
 // r[tau] = sum_{j < w} a_j b_{j+tau} for tau = 0..maxLag, by FFT.
 std::vector<double> Correlation(std::span<const double> a, std::span<const double> b, std::size_t maxLag)
 {
-    const std::size_t n = FastSize(b.size() + a.size());
+    const std::size_t n = FastFftSize(b.size() + a.size());
     const std::size_t bins = n / 2 + 1;
     double* in = fftw_alloc_real(n);
     fftw_complex* fa = fftw_alloc_complex(bins);
