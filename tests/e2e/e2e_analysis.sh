@@ -56,24 +56,8 @@ load-module module-pipe-source source_name=mic file=$WORK/mic rate=$RATE channel
 set-default-sink e2e
 set-default-source mic
 PA
-PULSE_RUNTIME_PATH="$WORK/pulse" PULSE_STATE_PATH="$WORK/state" \
-    pulseaudio -n -F "$WORK/daemon.pa" --daemonize=no --exit-idle-time=-1 --disallow-exit \
-    --use-pid-file=no --log-target=file:"$WORK/daemon.log" &
-PA_PID=$!
-up=""
-for _ in $(seq 1 50); do
-    if pactl list short sources 2>/dev/null | grep -q '[[:space:]]mic[[:space:]]'; then
-        up=yes
-        break
-    fi
-    kill -0 "$PA_PID" 2>/dev/null || break
-    sleep 0.2
-done
-if [ -z "$up" ]; then
-    echo "SKIP: the PulseAudio daemon could not be started here:"
-    tail -n 5 "$WORK/daemon.log" 2>/dev/null || true
-    exit 77
-fi
+. "$(dirname "$0")/pulse_lib.sh"
+start_pulse sources '[[:space:]]mic[[:space:]]'
 
 # The known sound, fed in real time into the pipe the source made: harmonic 1 at 0.3, harmonic 2 at 0.15
 # and +90 degrees, harmonic 3 at 0.1 and 180 degrees.

@@ -162,24 +162,8 @@ load-module module-null-sink sink_name=e2e rate=$RATE channels=1 format=s16le
 set-default-sink e2e
 PA
 export PULSE_SERVER="unix:$WORK/pulse/native"
-PULSE_RUNTIME_PATH="$WORK/pulse" PULSE_STATE_PATH="$WORK/state" \
-    pulseaudio -n -F "$WORK/daemon.pa" --daemonize=no --exit-idle-time=-1 --disallow-exit \
-    --use-pid-file=no --log-target=file:"$WORK/daemon.log" &
-PA_PID=$!
-up=""
-for _ in $(seq 1 50); do
-    if pactl list short sinks 2>/dev/null | grep -q '^[0-9]*[[:space:]]*e2e[[:space:]]'; then
-        up=yes
-        break
-    fi
-    kill -0 "$PA_PID" 2>/dev/null || break
-    sleep 0.2
-done
-if [ -z "$up" ]; then
-    echo "SKIP: the PulseAudio daemon could not be started here:"
-    tail -n 5 "$WORK/daemon.log" 2>/dev/null || true
-    exit 77
-fi
+. "$(dirname "$0")/pulse_lib.sh"
+start_pulse sinks '^[0-9]*[[:space:]]*e2e[[:space:]]'
 
 start_program
 
