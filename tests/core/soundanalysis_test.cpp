@@ -53,7 +53,12 @@ std::vector<double> Make(const Tone& tone, double rate, double seconds, double d
 // covers the sample size and the channels.
 MonoSound ThroughFile(const std::vector<double>& left, const std::vector<double>& right, double rate, int format)
 {
-    const std::string path = testing::TempDir() + "analysis_tone.wav";
+    // A name of this case's own: the cases run side by side as processes.
+    std::string name = testing::UnitTest::GetInstance()->current_test_info()->name();
+    for (char& ch : name)
+        if (ch == '/')
+            ch = '_';
+    const std::string path = testing::TempDir() + "analysis_tone_" + name + ".wav";
     SF_INFO info{};
     info.samplerate = static_cast<int>(rate);
     info.channels = right.empty() ? 1 : 2;
