@@ -8,7 +8,7 @@ import sys
 import time
 
 import pyatspi
-from gi.repository import Atspi
+from gi.repository import Atspi, GLib
 
 APP_NAME = "fourierfiltre"
 
@@ -30,10 +30,18 @@ def program_running():
 
 
 def wait_for(what, probe, timeout=15.0, step=0.1):
-    """probe() until it gives something true; fails after timeout seconds."""
+    """probe() until it gives something true; fails after timeout seconds.
+    An object that goes away while the probe reads it (a box closing, a
+    window rebuilding its children) is no answer yet: the probe is asked
+    again."""
     end = time.monotonic() + timeout
     while True:
-        found = probe()
+        try:
+            found = probe()
+        except GLib.GError as error:
+            if "No such object" not in str(error) and "UnknownObject" not in str(error):
+                raise
+            found = None
         if found:
             return found
         if not program_running():
