@@ -88,6 +88,11 @@ public:
     {
         return std::nullopt;
     }
+    std::optional<QString> EditText(QWidget*, const QString&, const QString&, const QString&) override
+    {
+        return std::nullopt;
+    }
+    void ShowText(QWidget*, const QString&, const QString&, const QString&) override {}
     void Message(QWidget*, const QString& text) override { Print(stderr, text + QLatin1Char('\n')); }
     void Error(QWidget*, const QString& text) override
     {

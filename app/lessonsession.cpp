@@ -132,7 +132,8 @@ bool LessonSession::Open(const QString& path, bool showNote)
     m_saved = Capture();
     Refresh();
     if (showNote && !m_consigne.isEmpty())
-        m_dialogs.Message(&m_program.fensynth(), QStringLiteral("Consigne :\n\n") + m_consigne);
+        m_dialogs.ShowText(&m_program.fensynth(), QStringLiteral("Consigne"),
+                           QStringLiteral("Consigne de la séance %1 :").arg(QFileInfo(m_path).fileName()), m_consigne);
     return true;
 }
 
@@ -180,7 +181,7 @@ bool LessonSession::SaveAs()
 
 void LessonSession::EditConsigne()
 {
-    const std::optional<QString> text = m_dialogs.InputBox(
+    const std::optional<QString> text = m_dialogs.EditText(
         &m_program.fensynth(), QStringLiteral("Consigne"),
         QStringLiteral("Consigne pour l'élève, montrée à l'ouverture de la séance :"), m_consigne);
     if (!text)

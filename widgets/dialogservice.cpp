@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/dialogservice.h"
 
+#include "widgets/textdialog.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
@@ -21,6 +23,17 @@ std::optional<QString> QtDialogService::InputBox(QWidget* parent, const QString&
     if (!ok)
         return std::nullopt;
     return answer;
+}
+
+std::optional<QString> QtDialogService::EditText(QWidget* parent, const QString& caption, const QString& prompt,
+                                                 const QString& initial)
+{
+    return EditLongText(parent, caption, prompt, initial);
+}
+
+void QtDialogService::ShowText(QWidget* parent, const QString& caption, const QString& prompt, const QString& text)
+{
+    ShowLongText(parent, caption, prompt, text);
 }
 
 void QtDialogService::Message(QWidget* parent, const QString& text)

@@ -21,6 +21,14 @@ public:
     virtual std::optional<QString> InputBox(QWidget* parent, const QString& caption, const QString& prompt,
                                             const QString& defaultText) = 0;
 
+    // A text of several lines written in a box of its own, opened on
+    // `initial`. Gives the text confirmed with OK, or nothing when cancelled.
+    virtual std::optional<QString> EditText(QWidget* parent, const QString& caption, const QString& prompt,
+                                            const QString& initial) = 0;
+
+    // A text of any length shown to be read, scrolled when long.
+    virtual void ShowText(QWidget* parent, const QString& caption, const QString& prompt, const QString& text) = 0;
+
     // A message box with one fixed text and an OK button.
     virtual void Message(QWidget* parent, const QString& text) = 0;
 
@@ -60,6 +68,9 @@ public:
 
     std::optional<QString> InputBox(QWidget* parent, const QString& caption, const QString& prompt,
                                     const QString& defaultText) override;
+    std::optional<QString> EditText(QWidget* parent, const QString& caption, const QString& prompt,
+                                    const QString& initial) override;
+    void ShowText(QWidget* parent, const QString& caption, const QString& prompt, const QString& text) override;
     void Message(QWidget* parent, const QString& text) override;
     void Error(QWidget* parent, const QString& text) override;
     std::optional<QColor> ChooseColour(QWidget* parent, const QColor& initial) override;

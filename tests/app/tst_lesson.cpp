@@ -200,8 +200,10 @@ private slots:
         StartProgram();
 
         QVERIFY(Session().Open(Fixture("exemple.seance")));
-        QCOMPARE(m_dialogs.Messages.size(), 1); // the note
-        QVERIFY(m_dialogs.Messages.first().contains(QStringLiteral("quels harmoniques passent")));
+        QVERIFY(m_dialogs.Messages.isEmpty());
+        QCOMPARE(m_dialogs.Texts.size(), 1); // the note, in a box of its own
+        QVERIFY(m_dialogs.Texts.first().startsWith(QStringLiteral("Consigne: ")));
+        QVERIFY(m_dialogs.Texts.first().contains(QStringLiteral("quels harmoniques passent")));
         QCOMPARE(W().windowTitle(), QStringLiteral("exemple.seance[*] – Fourier et filtres"));
         QVERIFY(!W().isWindowModified());
         U().Vramp[2]->setPosition(10);
@@ -255,13 +257,13 @@ private slots:
 
     void NoteIsEditedAndSaved()
     {
-        m_dialogs.Answers.push(QStringLiteral("  Mesurez la fréquence de coupure.  "));
+        m_dialogs.Answers.push(QStringLiteral("  Mesurez la fréquence de coupure.\n\n  Puis écoutez.  \n"));
         Session().EditConsigne();
-        QCOMPARE(Session().Consigne(), QStringLiteral("Mesurez la fréquence de coupure."));
+        QCOMPARE(Session().Consigne(), QStringLiteral("Mesurez la fréquence de coupure.\n\n  Puis écoutez."));
         QVERIFY(Session().IsModified());
         const QString path = Temp(QStringLiteral("d.seance"));
         QVERIFY(WriteLessonFile(path, Session().Capture()).isEmpty());
-        QCOMPARE(ReadLessonFile(path).Read->Consigne, std::string("Mesurez la fréquence de coupure."));
+        QCOMPARE(ReadLessonFile(path).Read->Consigne, std::string("Mesurez la fréquence de coupure.\n\n  Puis écoutez."));
     }
 };
 

@@ -40,6 +40,20 @@ public:
         return Next(Answers);
     }
 
+    // Long texts: written ones take the next answer of Answers, like the
+    // input boxes; shown ones are recorded as "caption: text".
+    QStringList Texts;
+    std::optional<QString> EditText(QWidget*, const QString& caption, const QString& prompt,
+                                    const QString& initial) override
+    {
+        Boxes.append({caption, prompt, initial});
+        return Next(Answers);
+    }
+    void ShowText(QWidget*, const QString& caption, const QString&, const QString& text) override
+    {
+        Texts.append(caption + QStringLiteral(": ") + text);
+    }
+
     void Message(QWidget*, const QString& text) override { Messages.append(text); }
     void Error(QWidget*, const QString& text) override { Errors.append(text); }
 
