@@ -198,7 +198,7 @@ CommandLine ParseCommandLine(const QStringList& arguments)
 
 int RunExports(::Program& program, const CommandLine& line)
 {
-    program.Session().SetWindowsFollow(false);
+    program.KeepWindowsHidden();
     if (!line.LessonFile.isEmpty() && !program.Session().Open(line.LessonFile, false))
         return ExitFailure; // its message is on standard error
     int status = ExitOk;

@@ -56,9 +56,9 @@ Program::Program(DialogService& dialogs, SoundPort* soundPort)
     // The windows that a preset button or a spectrum LED shows leave the
     // keyboard on that control; the spectrum window's close box puts its LEDs
     // out.
-    auto showOrHide = [](QWidget* window) {
-        return [window](bool shown) {
-            if (shown)
+    auto showOrHide = [this](QWidget* window) {
+        return [this, window](bool shown) {
+            if (shown && !m_windowsHidden)
                 ShowWithoutActivating(window);
             else
                 window->hide();
@@ -119,4 +119,10 @@ void Program::Show()
     // The user starts in the main window, whichever window the window
     // system would give the keyboard to.
     m_fensynth->activateWindow();
+}
+
+void Program::KeepWindowsHidden()
+{
+    m_windowsHidden = true;
+    m_session->SetWindowsFollow(false);
 }

@@ -41,6 +41,10 @@ public:
     // event draws the first graph; the main window is the active one.
     void Show();
 
+    // For work without a screen (the command line's exports): no window is
+    // ever shown, whatever a lesson or a preset would open.
+    void KeepWindowsHidden();
+
     SharedState& State() { return m_state; }
     RedrawCycle& Cycle() { return m_cycle; }
 
@@ -75,4 +79,5 @@ private:
     std::unique_ptr<Tfenanalyse> m_fenanalyse;
     std::unique_ptr<MainSliderSettings> m_mainSliders;
     LessonSession* m_session = nullptr; // a child of the main window
+    bool m_windowsHidden = false;
 };

@@ -51,5 +51,19 @@ for option in --export-csv --export-report --export-svg; do
     expect 1 "fourierfiltre : " $option "$WORK/plein/sortie" "$FIXTURES/exemple.seance"
 done
 expect 1 "fourierfiltre : " --export-csv "$WORK/absent/sortie.csv" "$FIXTURES/exemple.seance"
+# A good export is quiet: a teacher's script finds nothing on standard
+# error (the example is a square wave, whose preset has a window of its own).
+mkdir -m 700 "$WORK/xdg"
+XDG_RUNTIME_DIR="$WORK/xdg" timeout 60 "$PROGRAM" --export-csv "$WORK/ok.csv" --export-svg "$WORK/graphes" \
+    --export-report "$WORK/ok.pdf" "$FIXTURES/exemple.seance" >"$WORK/out" 2>"$WORK/err"
+status=$?
+if [ "$status" -ne 0 ] || [ -s "$WORK/out" ] || [ -s "$WORK/err" ] || [ ! -s "$WORK/ok.csv" ] ||
+    [ ! -s "$WORK/ok.pdf" ] || [ ! -s "$WORK/graphes/spectres.svg" ]; then
+    echo "FAIL: the three exports -> status $status, printing:" >&2
+    cat "$WORK/out" "$WORK/err" >&2
+    failures=$((failures + 1))
+else
+    echo "ok: the three exports, quiet"
+fi
 [ -e "$WORK/t.csv" ] && { echo "FAIL: an export was written from a lesson that was refused" >&2; failures=$((failures + 1)); }
 [ "$failures" -eq 0 ]
