@@ -1,0 +1,3 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The one source of the library that carries the precompiled Qt headers; it
+// has nothing of its own.
