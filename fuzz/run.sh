@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz configuration (clang, libFuzzer, AddressSanitizer and
 # UndefinedBehaviorSanitizer, the core alone) and runs every fuzz target for
-# the given number of seconds, one after the other on one core. Each target
+# the given number of seconds, as many at once as there are cores. Each target
 # starts from its seed corpus in fuzz/corpus/<target>/ and from what earlier
 # runs kept in <build>/corpus/<target>/; a failing input is saved in
 # <build>/crashes/. Prints the executions of each target and their total;
@@ -21,24 +21,45 @@ cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_CO
 cmake --build "$BUILD" -j "${JOBS:-$(nproc)}" --target fuzz-all
 
 mkdir -p "$BUILD/crashes" "$BUILD/logs"
-total=0
-failed=""
-for t in $TARGETS; do
+# run_target T: runs target T for its time; its status goes to its .status file.
+run_target() {
+    t=$1
     mkdir -p "$BUILD/corpus/$t"
     dict=""
     case $t in
         parsenumber | tryparsenumber) dict="-dict=fuzz/numbers.dict" ;;
         lessonread) dict="-dict=fuzz/lesson.dict" ;;
     esac
-    log="$BUILD/logs/$t.log"
     if "$BUILD/fuzz/fuzz-$t" -max_total_time="$SECONDS_EACH" -timeout=10 -rss_limit_mb=2048 \
         -print_final_stats=1 -artifact_prefix="$BUILD/crashes/$t-" $dict \
-        "$BUILD/corpus/$t" "fuzz/corpus/$t" >"$log" 2>&1; then
-        status=ok
+        "$BUILD/corpus/$t" "fuzz/corpus/$t" >"$BUILD/logs/$t.log" 2>&1; then
+        echo ok >"$BUILD/logs/$t.status"
     else
-        status=FAILED
-        failed="$failed $t"
+        echo FAILED >"$BUILD/logs/$t.status"
     fi
+}
+
+# As many targets at once as there are cores, each on one core for its
+# whole time.
+PARALLEL=${JOBS:-$(nproc)}
+running=0
+for t in $TARGETS; do
+    rm -f "$BUILD/logs/$t.status"
+    run_target "$t" &
+    running=$((running + 1))
+    if [ "$running" -ge "$PARALLEL" ]; then
+        wait
+        running=0
+    fi
+done
+wait
+
+total=0
+failed=""
+for t in $TARGETS; do
+    log="$BUILD/logs/$t.log"
+    status=$(cat "$BUILD/logs/$t.status" 2>/dev/null || echo FAILED)
+    [ "$status" = ok ] || failed="$failed $t"
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
     runs=${runs:-0}
     total=$((total + runs))
