@@ -93,7 +93,10 @@ void TestDialogs::longTextIsWrittenOnSeveralLines()
         if (!edit)
             return;
         dialog->activateWindow();
-        QTest::qWaitForWindowActive(dialog);
+        if (!QTest::qWaitForWindowActive(dialog)) {
+            dialog->setVisible(false); // nothing typed: the comparisons below fail
+            return;
+        }
         QTest::keyClick(edit, Qt::Key_End);
         QTest::keyClicks(edit, QStringLiteral(" Deux"));
         QTest::keyClick(edit, Qt::Key_Return);
