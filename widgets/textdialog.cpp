@@ -43,6 +43,9 @@ struct TextDialog {
         buttons->setObjectName(QStringLiteral("BoutonsTexte"));
         QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
         QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+        // Entrée closes a text shown to be read, as in a message box.
+        if (!editable)
+            buttons->button(QDialogButtonBox::Close)->setDefault(true);
         if (editable) {
             auto* confirm = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Return), &dialog);
             QObject::connect(confirm, &QShortcut::activated, &dialog, &QDialog::accept);

@@ -23,8 +23,8 @@ cp "$LESSON" "$FILE"
 start() {
     QT_QPA_PLATFORM=xcb "$PROGRAM" "$FILE" &
     PID=$!
-    # The note comes first, in a box captioned with the program's title.
-    NOTE=$(find_window 'Fourier et filtres')
+    # The note comes first, in a box of its own; Entrée closes it.
+    NOTE=$(find_window 'Consigne')
     sleep 0.5
     xdotool windowfocus --sync "$NOTE" key Return
     MAIN=$(find_window 'lecon.seance – Fourier et filtres')
