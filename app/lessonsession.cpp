@@ -132,8 +132,9 @@ bool LessonSession::Open(const QString& path, bool showNote)
     m_saved = Capture();
     Refresh();
     if (showNote && !m_consigne.isEmpty())
-        m_dialogs.ShowText(&m_program.fensynth(), QStringLiteral("Consigne"),
-                           QStringLiteral("Consigne de la séance %1 :").arg(QFileInfo(m_path).fileName()), m_consigne);
+        m_dialogs.ShowText(&m_program.fensynth(),
+                           QStringLiteral("Consigne – %1").arg(QFileInfo(m_path).fileName()),
+                           QStringLiteral("Consigne pour l'élève :"), m_consigne);
     return true;
 }
 

@@ -26,6 +26,7 @@ struct TextDialog {
         dialog.setWindowTitle(caption);
         auto* label = new QLabel(prompt, &dialog);
         label->setObjectName(QStringLiteral("LegendeTexte"));
+        label->setTextFormat(Qt::PlainText); // a name taken from a file is never markup
         label->setWordWrap(true);
         edit = new QPlainTextEdit(&dialog);
         edit->setObjectName(QStringLiteral("Texte"));

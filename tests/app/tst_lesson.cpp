@@ -202,7 +202,7 @@ private slots:
         QVERIFY(Session().Open(Fixture("exemple.seance")));
         QVERIFY(m_dialogs.Messages.isEmpty());
         QCOMPARE(m_dialogs.Texts.size(), 1); // the note, in a box of its own
-        QVERIFY(m_dialogs.Texts.first().startsWith(QStringLiteral("Consigne: ")));
+        QVERIFY(m_dialogs.Texts.first().startsWith(QStringLiteral("Consigne – exemple.seance: ")));
         QVERIFY(m_dialogs.Texts.first().contains(QStringLiteral("quels harmoniques passent")));
         QCOMPARE(W().windowTitle(), QStringLiteral("exemple.seance[*] – Fourier et filtres"));
         QVERIFY(!W().isWindowModified());

@@ -24,7 +24,7 @@ start() {
     QT_QPA_PLATFORM=xcb "$PROGRAM" "$FILE" &
     PID=$!
     # The note comes first, in a box of its own; Entrée closes it.
-    NOTE=$(find_window 'Consigne')
+    NOTE=$(find_window 'Consigne – lecon.seance')
     sleep 0.5
     xdotool windowfocus --sync "$NOTE" key Return
     MAIN=$(find_window 'lecon.seance – Fourier et filtres')
