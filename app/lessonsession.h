@@ -56,9 +56,6 @@ public:
     void RevealFilter();
 
     QMenu* Menu() const { return m_menu; }
-    // Whether Restore opens and closes the windows the lesson names (not
-    // when exporting from the command line, where no window is shown).
-    void SetWindowsFollow(bool follow) { m_windowsFollow = follow; }
     // The title and the actions that depend on the state.
     void Refresh();
 
@@ -75,5 +72,4 @@ private:
     QAction* m_hideAction = nullptr;
     QAction* m_revealAction = nullptr;
     QList<QAction*> m_filterExports; // off while the filter is hidden
-    bool m_windowsFollow = true;
 };

@@ -74,7 +74,9 @@ void LessonSession::Restore(const Lesson& l)
     p.Cycle().Redraw(); // the one redraw, made by the release
     p.Cycle().Release();
 
-    if (m_windowsFollow) {
+    // The windows the lesson names open and close, unless the program
+    // keeps them all hidden (exports from the command line).
+    if (!p.WindowsHidden()) {
         p.Form2().setVisible(l.SettingsOpen);
         if (l.SoundOpen)
             ShowWithoutActivating(&p.fenetson());

@@ -120,9 +120,3 @@ void Program::Show()
     // system would give the keyboard to.
     m_fensynth->activateWindow();
 }
-
-void Program::KeepWindowsHidden()
-{
-    m_windowsHidden = true;
-    m_session->SetWindowsFollow(false);
-}

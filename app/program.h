@@ -43,7 +43,8 @@ public:
 
     // For work without a screen (the command line's exports): no window is
     // ever shown, whatever a lesson or a preset would open.
-    void KeepWindowsHidden();
+    void KeepWindowsHidden() { m_windowsHidden = true; }
+    bool WindowsHidden() const { return m_windowsHidden; }
 
     SharedState& State() { return m_state; }
     RedrawCycle& Cycle() { return m_cycle; }
