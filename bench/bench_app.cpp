@@ -3,9 +3,9 @@
 
 #include "app/program.h"
 #include "app/simplefour.h"
+#include "bench/benchprogram.h"
 #include "filter/responsewindow.h"
 #include "plot/repres.h"
-#include "widgets/dialogservice.h"
 #include "widgets/tvrcheckled.h"
 #include "widgets/tvrpowerbutton.h"
 #include "widgets/tvrslider.h"
@@ -98,15 +98,5 @@ BENCHMARK(BM_ResponseWindowRedraw)->Args({600, 400})->Unit(benchmark::kMicroseco
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QtDialogService dialogs;
-    Program program(dialogs);
-    program.Show();
-    QApplication::processEvents();
-    g_program = &program;
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunProgramBenchmarks(argc, argv, ProgramShown::Yes, [](Program& program) { g_program = &program; });
 }

@@ -6,8 +6,8 @@
 #include "app/lessonio.h"
 #include "app/lessonsession.h"
 #include "app/program.h"
+#include "bench/benchprogram.h"
 #include "lesson/lessonfile.h"
-#include "widgets/dialogservice.h"
 
 #include <QApplication>
 #include <QFile>
@@ -84,17 +84,7 @@ BENCHMARK(BM_SaveLesson)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QtDialogService dialogs;
-    Program program(dialogs);
-    program.Show();
-    QApplication::processEvents();
     QTemporaryDir dir;
-    g_program = &program;
     g_dir = &dir;
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunProgramBenchmarks(argc, argv, ProgramShown::Yes, [](Program& program) { g_program = &program; });
 }

@@ -6,8 +6,8 @@
 #include "app/program.h"
 #include "app/reportpage.h"
 #include "app/simplefour.h"
+#include "bench/benchprogram.h"
 #include "report/reportcore.h"
-#include "widgets/dialogservice.h"
 
 #include <QApplication>
 #include <QDir>
@@ -79,16 +79,10 @@ BENCHMARK(BM_ExportGraphsSvg)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QtDialogService dialogs;
-    Program program(dialogs);
     QTemporaryDir dir;
-    g_program = &program;
     g_dir = &dir;
-    SetUpLesson(program);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunProgramBenchmarks(argc, argv, ProgramShown::No, [](Program& program) {
+        g_program = &program;
+        SetUpLesson(program);
+    });
 }
